@@ -1,0 +1,39 @@
+# Two entry points that set everything up on a fresh Debian 12 machine:
+#   make run   builds the program and starts it
+#   make test  builds everything and runs every test
+# Each first installs the build packages that are missing (with sudo when not root).
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+# Warnings stop the build on CI, where nobody is there to read them.
+WERROR := $(if $(CI),ON,OFF)
+PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
+            libxkbcommon-dev fonts-liberation2 xvfb xauth
+
+.PHONY: run test build deps configure clean
+
+run: build
+	./$(BUILD_DIR)/ui/karvel
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVEL_WERROR=$(WERROR)
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,32 @@
+#include "Dimensions.h"
+
+#include "Conversions.h"
+#include "Fields.h"
+#include "FloatingPoint.h"
+#include "Module1.h"
+
+namespace {
+// Speed of light in Mm/s, so that it over a frequency in MHz is a wavelength
+// in metres. Single precision, as the program has always held it.
+constexpr float SpeedOfLight = 300.0f;
+constexpr double CentimetresPerMetre = 100.0;
+constexpr double CentimetresPerInch = 2.54;
+} // namespace
+
+void CalculateDimensions(LengthUnit unit, HostRuntime::Fields& fields)
+{
+    Module1::Frequency = HostRuntime::toSingle(fields.text(FrequencyField));
+
+    HostRuntime::FloatingPointStatus arithmetic;
+    for (const Dimension& dimension : DimensionTable) {
+        // Recomputed for every row: nothing but the frequency carries over.
+        const double wavelength = arithmetic.divide(SpeedOfLight, Module1::Frequency);
+        arithmetic.check();
+        double length = arithmetic.multiply(
+            arithmetic.multiply(wavelength, dimension.wavelengthFraction), CentimetresPerMetre);
+        if (unit == LengthUnit::Inch)
+            length = arithmetic.divide(length, CentimetresPerInch);
+        arithmetic.check();
+        fields.replaceText(dimension.outputField, HostRuntime::doubleToText(length));
+    }
+}

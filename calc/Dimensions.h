@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace HostRuntime {
+class Fields;
+}
+
+enum class LengthUnit { Inch, Centimetre };
+
+// One construction dimension: a fixed fraction of the free-space wavelength.
+struct Dimension {
+    std::string_view caption;     // what the field shows it as, on one line
+    double wavelengthFraction;
+    std::string_view outputField; // control name of the main window's field
+};
+
+// In the order in which the dimensions are computed and written.
+inline constexpr std::array<Dimension, 6> DimensionTable{{
+    {"ELEMENT SPACING", 0.12833, "Text5"},
+    {"WIRE LENGTH", 1.0468, "Text7"},
+    {"DRIVEN ELEMENT LENGTH CENTER TO TIP", 0.1833, "Text9"},
+    {"A", 0.0397, "Text14"},
+    {"B", 0.0728, "Text15"},
+    {"C", 0.0827, "Text16"},
+}};
+
+// The field holding the frequency in MHz.
+inline constexpr std::string_view FrequencyField = "Text3";
+
+// Reads the frequency from its field, stores it in Module1::Frequency and
+// writes the six dimensions in the given unit, in table order. A host
+// operation that fails raises its run-time error where it happens: fields
+// already written keep their new texts, the rest keep their old ones.
+void CalculateDimensions(LengthUnit unit, HostRuntime::Fields& fields);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace HostRuntime {
+
+// How the user's locale writes numbers. The window layer sets it from the
+// system locale at start; tests set their own.
+struct NumberFormat {
+    std::string decimalSeparator = ".";
+};
+
+const NumberFormat& numberFormat();
+void setNumberFormat(NumberFormat format);
+
+// Text to a single-precision number. Accepted: optional white space around
+// the number, an optional sign, decimal digits with at most one decimal
+// separator ('.' or the locale's own) and at least one digit, then an
+// optional exponent ('E' or 'e', optional sign, digits). The decimal text is
+// rounded once, correctly, to the nearest single.
+// Raises a type mismatch for anything else, and an overflow for a number
+// beyond the single range; a number too small for a single becomes zero.
+float toSingle(std::string_view text);
+
+// A double in general number format: up to 15 significant digits, correctly
+// rounded, without trailing zeros, group separators or trailing separator;
+// the locale's decimal separator; exponent form ("1.191E-05", "2.1E+47") when
+// the decimal exponent is below -4 or above 14.
+// Raises an overflow for an infinity and an invalid operation for a NaN.
+std::string doubleToText(double value);
+
+} // namespace HostRuntime

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace HostRuntime {
+
+// What went wrong in a host operation. Each kind has a fixed name that the
+// error report shows.
+enum class ErrorKind {
+    TypeMismatch,
+    Overflow,
+    DivisionByZero,
+    InvalidOperation,
+    FailedControlCall,
+    PageNotOpened,
+};
+
+std::string_view errorName(ErrorKind kind);
+
+// The one exception that host operations throw. It unwinds the event handler
+// that caused it; only the runtime's event dispatch catches and reports it.
+class RuntimeError : public std::runtime_error {
+public:
+    // `detail` says in a plain sentence what happened, for the report.
+    RuntimeError(ErrorKind kind, const std::string& detail);
+
+    ErrorKind kind() const noexcept { return kind_; }
+    std::string_view name() const noexcept { return errorName(kind_); }
+    const std::string& detail() const noexcept { return detail_; }
+
+private:
+    ErrorKind kind_;
+    std::string detail_;
+};
+
+} // namespace HostRuntime
