@@ -1,0 +1,47 @@
+#include "Appearance.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include <cmath>
+
+namespace HostRuntime {
+
+QColor systemColour(SystemColour colour)
+{
+    const QPalette palette = QApplication::palette();
+    switch (colour) {
+    case SystemColour::FieldBackground: return palette.color(QPalette::Base);
+    case SystemColour::FieldText: return palette.color(QPalette::Text);
+    // Qt has no border colours; an inactive window's face is what it is drawn like.
+    case SystemColour::InactiveBorder: return palette.color(QPalette::Inactive, QPalette::Window);
+    case SystemColour::Highlight: return palette.color(QPalette::Highlight);
+    case SystemColour::WindowFace: return palette.color(QPalette::Button);
+    }
+    return palette.color(QPalette::Window);
+}
+
+QColor toQColor(const Colour& colour, const QColor& otherwise)
+{
+    if (const auto* system = std::get_if<SystemColour>(&colour))
+        return systemColour(*system);
+    if (const auto* rgb = std::get_if<Rgb>(&colour))
+        return QColor(rgb->red, rgb->green, rgb->blue);
+    return otherwise;
+}
+
+QFont classicFont(double points, bool underline)
+{
+    QFont font;
+    // The bitmap face first; then faces with its proportions (Arial's metrics,
+    // then Helvetica's), then whatever sans-serif face the system has.
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
+                      "Nimbus Sans", "Helvetica", "DejaVu Sans"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setUnderline(underline);
+    return font;
+}
+
+} // namespace HostRuntime

@@ -1,0 +1,52 @@
+#include "Application.h"
+
+#include "Conversions.h"
+
+#include <QLocale>
+
+namespace HostRuntime {
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("KARVEL"));
+    setApplicationVersion(QStringLiteral("1.00"));
+    setNumberFormat({QLocale::system().decimalPoint().toStdString()});
+}
+
+// The windows go before QApplication does.
+Application::~Application() = default;
+
+Application& Application::instance() { return *static_cast<Application*>(QCoreApplication::instance()); }
+
+int Application::run(WindowFactory startupWindow)
+{
+    startupWindow_ = startupWindow();
+    startupWindow_->show();
+    return exec();
+}
+
+QWidget& Application::showSingleInstance(WindowFactory window)
+{
+    std::unique_ptr<QWidget>& instance = instances_[window];
+    // A window closed by its frame is only hidden; opening it again shows its
+    // description afresh, as if it had never been opened.
+    if (!instance || instance->isHidden())
+        instance = window();
+    if (instance->isMinimized())
+        instance->showNormal();
+    else
+        instance->show();
+    instance->raise();
+    instance->activateWindow();
+    return *instance;
+}
+
+void end()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace HostRuntime

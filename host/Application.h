@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+namespace HostRuntime {
+
+// Builds a window from its description and binds its handlers.
+using WindowFactory = std::unique_ptr<QWidget> (*)();
+
+// The running program: owns its windows and runs the event loop. Exactly one
+// exists, made first in main (and in each GUI test).
+class Application : public QApplication {
+    Q_OBJECT
+
+public:
+    Application(int& argc, char** argv);
+    ~Application() override;
+
+    static Application& instance();
+
+    // Builds and shows the startup window where the window system places it,
+    // then runs the event loop until the last window closes or the program ends.
+    int run(WindowFactory startupWindow);
+
+    // Shows the program's single instance of a secondary window, modeless and
+    // without owner, and returns at once. The instance is made on first use;
+    // a closed one is made afresh from its description; an open one is
+    // brought to the front. There is never a second copy.
+    QWidget& showSingleInstance(WindowFactory window);
+
+private:
+    std::unique_ptr<QWidget> startupWindow_;
+    std::map<WindowFactory, std::unique_ptr<QWidget>> instances_;
+};
+
+// Closes every window and ends the program at once.
+void end();
+
+} // namespace HostRuntime

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+namespace HostRuntime {
+
+// A label that reports a click: a left button pressed and released on it.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace HostRuntime

@@ -1,0 +1,64 @@
+#include "Events.h"
+
+#include "ClickLabel.h"
+#include "RuntimeError.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+
+namespace HostRuntime {
+
+namespace {
+
+// What the user can do about each kind of error, in one sentence.
+QString advice(ErrorKind kind)
+{
+    switch (kind) {
+    case ErrorKind::TypeMismatch: return QStringLiteral("Type a number, for example 28.5, and try again.");
+    case ErrorKind::Overflow: return QStringLiteral("Use a smaller number and try again.");
+    case ErrorKind::DivisionByZero:
+        return QStringLiteral("Type a number other than zero, for example 28.5, and try again.");
+    case ErrorKind::InvalidOperation: return QStringLiteral("Check the number you typed and try again.");
+    case ErrorKind::FailedControlCall: return QStringLiteral("Close the window and open it again.");
+    case ErrorKind::PageNotOpened:
+        return QStringLiteral("Check that a default web browser is set up, or type the address into one.");
+    }
+    return {};
+}
+
+} // namespace
+
+void runHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        reportError(error);
+    }
+}
+
+void reportError(const RuntimeError& error)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                    QString::fromUtf8(error.name().data(), static_cast<qsizetype>(error.name().size())),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("RuntimeErrorReport"));
+    box.setInformativeText(QString::fromStdString(error.detail()) + QLatin1Char(' ') + advice(error.kind()));
+    box.exec();
+}
+
+void onClick(QWidget& window, std::string_view control, std::function<void()> handler)
+{
+    const QString name = QString::fromUtf8(control.data(), static_cast<qsizetype>(control.size()));
+    auto run = [handler = std::move(handler)] { runHandler(handler); };
+    if (auto* button = window.findChild<QAbstractButton*>(name))
+        QObject::connect(button, &QAbstractButton::clicked, button, run);
+    else if (auto* label = window.findChild<ClickLabel*>(name))
+        QObject::connect(label, &ClickLabel::clicked, label, run);
+    else
+        throw RuntimeError(ErrorKind::FailedControlCall,
+                           "The window has no control " + std::string(control) + " to click.");
+}
+
+} // namespace HostRuntime

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <string_view>
+
+namespace HostRuntime {
+
+class RuntimeError;
+
+// Runs an event handler. This is the one place where run-time errors stop:
+// the handler is unwound where the error arose, the error is reported, and
+// the program goes on.
+void runHandler(const std::function<void()>& handler);
+
+// Reports a run-time error in a modal message box naming it.
+void reportError(const RuntimeError& error);
+
+// Makes `handler` the click handler of the named button or label of `window`.
+void onClick(QWidget& window, std::string_view control, std::function<void()> handler);
+
+} // namespace HostRuntime

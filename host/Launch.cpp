@@ -1,0 +1,30 @@
+#include "Launch.h"
+
+#include "RuntimeError.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace HostRuntime {
+
+namespace {
+constexpr std::string_view OpenInBrowser = "start.exe ";
+}
+
+int launch(std::string_view command, WindowStyle)
+{
+    // The style only says whether the command's own window shows; the
+    // desktop's opener has none.
+    if (!command.starts_with(OpenInBrowser))
+        throw RuntimeError(ErrorKind::PageNotOpened, "Only web pages can be opened.");
+    const std::string_view address = command.substr(OpenInBrowser.size());
+    const QUrl url(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())), QUrl::StrictMode);
+    const bool webAddress = url.isValid() && (url.scheme() == "http" || url.scheme() == "https");
+    if (!webAddress || !QDesktopServices::openUrl(url))
+        throw RuntimeError(ErrorKind::PageNotOpened,
+                           "The page " + std::string(address) + " could not be opened.");
+    static int lastTask = 0;
+    return ++lastTask;
+}
+
+} // namespace HostRuntime

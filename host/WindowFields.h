@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Fields.h"
+
+class QWidget;
+
+namespace HostRuntime {
+
+// The text boxes of a built window, found by their control names.
+class WindowFields : public Fields {
+public:
+    explicit WindowFields(QWidget& window) : window_(window) {}
+
+    std::string text(std::string_view control) const override;
+    void replaceText(std::string_view control, std::string_view text) override;
+
+private:
+    QWidget& window_;
+};
+
+} // namespace HostRuntime

@@ -1,0 +1,335 @@
+// Draws the program's pictures, pointer and icon into a folder (assets/):
+//   draw_assets OUTPUT_FOLDER
+// The results are committed; rerun this after changing a drawing.
+
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+const QColor PaleYellow(255, 255, 206);
+const QColor LightBlue(150, 200, 240);
+const QColor TubeOutline(60, 105, 150);
+const QColor Copper(168, 92, 36);
+const QColor LightGreen(140, 222, 120);
+const QColor GreenOutline(40, 125, 45);
+const QColor Tan(214, 182, 140);
+const QColor Steel(150, 152, 156);
+const QColor SteelDark(90, 92, 96);
+const QColor Orange(245, 150, 40);
+const QColor RedOrange(226, 72, 28);
+const QColor Ink(20, 20, 20);
+
+QPointF along(QPointF from, QPointF to, double t) { return from + (to - from) * t; }
+
+QPointF unitNormal(QPointF from, QPointF to)
+{
+    const QPointF d = to - from;
+    const double length = std::hypot(d.x(), d.y());
+    return QPointF(d.y() / length, -d.x() / length);
+}
+
+// A round tube seen from the side: a dark outline around a lighter body with
+// a highlight along it.
+void drawTube(QPainter& painter, QPointF from, QPointF to, double width, const QColor& body,
+              const QColor& outline)
+{
+    painter.setPen(QPen(outline, width + 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(from, to);
+    painter.setPen(QPen(body, width, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(from, to);
+    if (width >= 3) {
+        const QPointF shift = unitNormal(from, to) * (width / 4.0);
+        painter.setPen(QPen(body.lighter(125), std::max(1.0, width / 4.0), Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(from + shift, to + shift);
+    }
+}
+
+void drawBolt(QPainter& painter, QPointF centre, double radius)
+{
+    QRadialGradient shine(centre - QPointF(radius / 3, radius / 3), radius * 1.5);
+    shine.setColorAt(0, QColor(215, 215, 220));
+    shine.setColorAt(1, SteelDark);
+    painter.setPen(QPen(Ink, 1));
+    painter.setBrush(shine);
+    painter.drawEllipse(centre, radius, radius);
+    painter.setBrush(Qt::NoBrush);
+}
+
+void drawArrowHead(QPainter& painter, QPointF tip, QPointF from)
+{
+    const QPointF d = tip - from;
+    const QPointF unit = d / std::hypot(d.x(), d.y());
+    const QPointF normal(-unit.y(), unit.x());
+    QPolygonF head({tip, tip - unit * 7 + normal * 3, tip - unit * 7 - normal * 3});
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Ink);
+    painter.drawPolygon(head);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// A dimension line `offset` pixels beside the measured span, with extension
+// lines back to it and the label in a gap at its middle.
+void drawDimension(QPainter& painter, QPointF from, QPointF to, double offset, const QString& label)
+{
+    const QPointF shift = unitNormal(from, to) * offset;
+    const QPointF start = from + shift;
+    const QPointF end = to + shift;
+    const QPointF extension = shift / std::abs(offset) * 4.0;
+    painter.setPen(QPen(Ink, 1));
+    painter.drawLine(from + shift * 0.25, start + extension);
+    painter.drawLine(to + shift * 0.25, end + extension);
+
+    const QPointF middle = along(start, end, 0.5);
+    const QPointF unit = (end - start) / std::hypot((end - start).x(), (end - start).y());
+    const double gap = 9;
+    painter.drawLine(start, middle - unit * gap);
+    painter.drawLine(middle + unit * gap, end);
+    drawArrowHead(painter, start, middle);
+    drawArrowHead(painter, end, middle);
+
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Ink);
+    painter.drawText(QRectF(middle.x() - 10, middle.y() - 10, 20, 20), Qt::AlignCenter, label);
+}
+
+QFont labelFont(int pixels)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+// A diamond wire loop on a cross of spreaders, corners top, right, bottom, left.
+void drawQuadElement(QPainter& painter, QPointF hub, const std::array<QPointF, 4>& corners, double tube)
+{
+    for (const QPointF& corner : corners)
+        drawTube(painter, hub, corner, tube, LightBlue, TubeOutline);
+    painter.setPen(QPen(Copper, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolygon(QPolygonF({corners[0], corners[1], corners[2], corners[3]}));
+    for (const QPointF& corner : corners) {
+        painter.setPen(QPen(Ink, 1));
+        painter.setBrush(QColor(60, 60, 60));
+        painter.drawEllipse(corner, 1.8, 1.8);
+    }
+    painter.setBrush(QColor(70, 72, 76));
+    painter.setPen(QPen(Ink, 1));
+    painter.drawRect(QRectF(hub.x() - 4, hub.y() - 4, 8, 8));
+    painter.setBrush(Qt::NoBrush);
+}
+
+QImage drawAntenna()
+{
+    QImage image(195, 343, QImage::Format_ARGB32_Premultiplied);
+    image.fill(PaleYellow);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // Seen from the front and a little to the left: the driven element is
+    // nearer and larger, the reflector behind it and up to the right.
+    const QPointF drivenHub(74, 150);
+    const QPointF reflectorHub(128, 126);
+    const QPointF mastTop = along(drivenHub, reflectorHub, 0.45);
+
+    drawQuadElement(painter, reflectorHub,
+                    {QPointF(128, 34), QPointF(184, 122), QPointF(128, 216), QPointF(74, 130)}, 3);
+
+    // The mast, a shaded pipe from the ground up to the boom.
+    QLinearGradient pipe(mastTop.x() - 4, 0, mastTop.x() + 4, 0);
+    pipe.setColorAt(0, SteelDark);
+    pipe.setColorAt(0.4, QColor(205, 207, 210));
+    pipe.setColorAt(1, SteelDark);
+    painter.setPen(QPen(Ink, 1));
+    painter.setBrush(pipe);
+    painter.drawRect(QRectF(mastTop.x() - 4, mastTop.y(), 8, 343 - mastTop.y() + 1));
+    painter.setBrush(Qt::NoBrush);
+
+    // The boom, a little beyond both hubs.
+    drawTube(painter, along(drivenHub, reflectorHub, -0.12), along(drivenHub, reflectorHub, 1.12), 5, Steel,
+             SteelDark.darker(130));
+    // Boom-to-mast plate with its U-bolts.
+    painter.setPen(QPen(Ink, 1));
+    painter.setBrush(QColor(112, 114, 118));
+    painter.drawRect(QRectF(mastTop.x() - 7, mastTop.y() - 7, 14, 14));
+    painter.setBrush(Qt::NoBrush);
+    for (const QPointF corner : {QPointF(-4, -4), QPointF(4, -4), QPointF(-4, 4), QPointF(4, 4)})
+        drawBolt(painter, mastTop + corner, 1.5);
+
+    // The feed line leaves the boom beside the mast and is taped down it.
+    QPainterPath feed(mastTop + QPointF(9, 2));
+    feed.cubicTo(mastTop + QPointF(12, 10), mastTop + QPointF(7, 16), mastTop + QPointF(7, 26));
+    feed.lineTo(QPointF(mastTop.x() + 7, 344));
+    painter.setPen(QPen(Qt::black, 2.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(feed);
+    for (double y = mastTop.y() + 50; y < 336; y += 46) {
+        painter.setPen(QPen(QColor(40, 40, 40), 2));
+        painter.drawLine(QPointF(mastTop.x() - 5, y), QPointF(mastTop.x() + 9, y));
+    }
+
+    drawQuadElement(painter, drivenHub,
+                    {QPointF(74, 46), QPointF(140, 146), QPointF(74, 258), QPointF(10, 154)}, 3.5);
+
+    // The curved folded sections of the driven element, one on each arm,
+    // bent back to the hub, and the gamma rod between two of them.
+    const std::array<QPointF, 4> arms{QPointF(0, -1), QPointF(1, -0.06), QPointF(0, 1), QPointF(-1, 0.06)};
+    for (const QPointF& arm : arms) {
+        const QPointF normal(-arm.y(), arm.x());
+        const QPointF out = drivenHub + arm * 30;
+        QPainterPath fold(drivenHub + arm * 7 + normal * 3);
+        fold.cubicTo(drivenHub + arm * 12 + normal * 17, out + normal * 14, out);
+        painter.setPen(QPen(GreenOutline, 4.2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(fold);
+        painter.setPen(QPen(LightGreen, 2.4, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(fold);
+    }
+    drawTube(painter, drivenHub + QPointF(-8, 13), drivenHub + QPointF(-22, 27), 2.6, Tan, QColor(130, 100, 60));
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+QImage drawFoldedSection()
+{
+    QImage image(257, 265, QImage::Format_ARGB32_Premultiplied);
+    image.fill(PaleYellow);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF insulator(14, 182, 60, 34);
+    const QRectF boom(insulator.right(), 192, 257 - insulator.right() + 2, 16);
+    const QPointF elementBolt(41, 120);
+    const QPointF topBolt(130, 52);
+    const QPointF boomBolt(214, boom.top());
+
+    // The boom, from the insulator to the edge.
+    QLinearGradient metal(0, boom.top(), 0, boom.bottom());
+    metal.setColorAt(0, QColor(205, 207, 210));
+    metal.setColorAt(0.5, Steel);
+    metal.setColorAt(1, SteelDark);
+    painter.setPen(QPen(Ink, 1));
+    painter.setBrush(metal);
+    painter.drawRect(boom);
+
+    // The element: the lower part of a tube standing on the insulator.
+    QLinearGradient tube(34, 0, 48, 0);
+    tube.setColorAt(0, LightBlue.darker(118));
+    tube.setColorAt(0.35, LightBlue.lighter(118));
+    tube.setColorAt(1, LightBlue.darker(125));
+    painter.setBrush(tube);
+    painter.drawRect(QRectF(34, -1, 14, insulator.top() + 1));
+
+    painter.setBrush(Orange);
+    painter.drawRoundedRect(insulator, 2, 2);
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(labelFont(9));
+    painter.drawText(insulator, Qt::AlignCenter, QStringLiteral("INSULATOR"));
+
+    // The folded section: two tubes bolted at the element, the top and the boom.
+    drawTube(painter, elementBolt, topBolt, 7, LightBlue, TubeOutline);
+    drawTube(painter, topBolt, boomBolt + QPointF(0, 2), 7, LightBlue, TubeOutline);
+
+    // The gamma rod beside side B, held by two clamps.
+    const QPointF inward = -unitNormal(topBolt, boomBolt);
+    const QPointF rodStart = along(topBolt, boomBolt, 0.30) + inward * 13;
+    const QPointF rodEnd = along(topBolt, boomBolt, 0.86) + inward * 13;
+    drawTube(painter, rodStart, rodEnd, 4, RedOrange, RedOrange.darker(160));
+    for (const double t : {0.40, 0.78}) {
+        const QPointF onTube = along(topBolt, boomBolt, t);
+        drawTube(painter, onTube + inward * 17, onTube - inward * 4, 3, QColor(120, 122, 126), Ink);
+        drawBolt(painter, onTube + inward * 6.5, 1.6);
+    }
+    painter.setPen(RedOrange.darker(140));
+    painter.setFont(labelFont(11));
+    const QPointF gammaLabel = along(rodStart, rodEnd, 0.45) + inward * 36;
+    painter.drawText(QRectF(gammaLabel.x() - 30, gammaLabel.y() - 8, 60, 16), Qt::AlignCenter,
+                     QStringLiteral("GAMMA"));
+
+    for (const QPointF& bolt : {elementBolt, topBolt, boomBolt + QPointF(0, 3)})
+        drawBolt(painter, bolt, 4.2);
+
+    painter.setPen(Ink);
+    painter.setFont(labelFont(10));
+    painter.drawText(QRectF(boom.right() - 46, boom.bottom() + 3, 40, 14), Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("BOOM"));
+
+    drawDimension(painter, elementBolt, topBolt, 18, QStringLiteral("A"));
+    drawDimension(painter, topBolt, boomBolt, 18, QStringLiteral("B"));
+    drawDimension(painter, QPointF(insulator.right(), boom.bottom()), QPointF(boomBolt.x(), boom.bottom()),
+                  -30, QStringLiteral("C"));
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
+// The pointer over the link: a hand with its index finger up. B is the
+// outline, W the fill; the fingertip's outline is the hot spot.
+QImage drawHandPointer()
+{
+    static constexpr std::array<const char*, 18> Hand{
+        ".....BB.........",
+        "....BWWB........",
+        "....BWWB........",
+        "....BWWB........",
+        "....BWWBBB......",
+        "....BWWBWWBBB...",
+        "....BWWBWWBWWBB.",
+        ".BB.BWWBWWBWWBWB",
+        "BWWBBWWWWWWWWBWB",
+        "BWWWBWWWWWWWWWWB",
+        ".BWWBWWWWWWWWWWB",
+        "..BWWWWWWWWWWWWB",
+        "..BWWWWWWWWWWWB.",
+        "...BWWWWWWWWWWB.",
+        "...BWWWWWWWWWB..",
+        "....BWWWWWWWWB..",
+        "....BWWWWWWWWB..",
+        "....BBBBBBBBBB..",
+    };
+    constexpr int left = 13 - 5; // the fingertip's column lands on the hot spot
+    constexpr int top = 9;
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int row = 0; row < static_cast<int>(Hand.size()); ++row)
+        for (int column = 0; column < 16; ++column) {
+            const char cell = Hand[row][column];
+            if (cell != '.')
+                image.setPixelColor(left + column, top + row, cell == 'B' ? Qt::black : Qt::white);
+        }
+    return image;
+}
+
+bool save(const QImage& image, const QDir& folder, const QString& name)
+{
+    const QString path = folder.filePath(name);
+    if (!image.save(path)) {
+        std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: draw_assets OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const bool saved = save(drawAntenna(), folder, QStringLiteral("antenna.png"))
+        && save(drawFoldedSection(), folder, QStringLiteral("fold.png"))
+        && save(drawHandPointer(), folder, QStringLiteral("hand.png"));
+    return saved ? 0 : 1;
+}

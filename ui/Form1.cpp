@@ -1,0 +1,146 @@
+#include "Form1.h"
+
+#include "Application.h"
+#include "Assets.h"
+#include "Dimensions.h"
+#include "Events.h"
+#include "Fold.h"
+#include "WindowBuilder.h"
+#include "WindowFields.h"
+#include "web.h"
+
+#include <array>
+
+namespace Form1 {
+
+namespace {
+
+using namespace HostRuntime;
+
+constexpr std::string_view History =
+    "In the 1970s one commercial quad antenna was\r\n"
+    "known far and wide for its performance, which\r\n"
+    "it owed to one idea: the quad was driven by a\r\n"
+    "folded dipole instead of a simple loop. The\r\n"
+    "dipole could be mounted horizontally or\r\n"
+    "vertically. With both fitted, their currents\r\n"
+    "are isolated well enough to give each its own\r\n"
+    "feed line, and a switch picks the polarization:\r\n"
+    "one for local contacts, the other for long-\r\n"
+    "distance work. The driven dipoles were insulated\r\n"
+    "from the boom, while the reflector was held on\r\n"
+    "aluminium spreaders with insulated ends. The\r\n"
+    "folds of each dipole were curved sections,\r\n"
+    "grounded to the boom and fed through gamma\r\n"
+    "matches. The horizontal folds were made a little\r\n"
+    "longer to match the lower end of the band, as\r\n"
+    "found on the 10 metre version of the antenna.\r\n"
+    "A gamma match is hard to calculate for a curved\r\n"
+    "section, so I replaced those curves with a\r\n"
+    "triangle whose grounded side is long enough to\r\n"
+    "take a standard gamma assembly. Computer\r\n"
+    "models show no change in the radiation pattern.\r\n"
+    "When building, stretch the wire first, then\r\n"
+    "mark every quarter section accurately before\r\n"
+    "it goes onto the spreaders, and make the driven\r\n"
+    "element and the reflector the same length.\r\n"
+    "Good luck with the build, and have fun on the air!\r\n";
+
+constexpr Rgb Blue{0, 0, 255};
+constexpr auto TextBox = ControlKind::TextBox;
+constexpr auto Caption = ControlStyle::Caption;
+constexpr auto Field = ControlStyle::Field;
+
+// In tab order. Positions and sizes in twips: left, top, width, height.
+constexpr std::array Controls{
+    ControlDescription{.kind = TextBox, .name = "Text1", .text = "DIPOLE DRIVEN QUAD      by   HARNOX",
+                       .left = 120, .top = 0, .width = 9615, .height = 390, .tabIndex = 0,
+                       .style = Caption, .fontPoints = 13.5, .textColour = Blue},
+    ControlDescription{.kind = TextBox, .name = "Text2", .text = "INPUT FREQUENCY IN MHZ",
+                       .left = 6960, .top = 600, .width = 2895, .height = 285, .tabIndex = 1, .style = Caption},
+    ControlDescription{.kind = TextBox, .name = "Text3", .text = "00.0",
+                       .left = 7920, .top = 960, .width = 975, .height = 375, .tabIndex = 2,
+                       .style = Field, .fontPoints = 12},
+    ControlDescription{.kind = ControlKind::Button, .name = "Command1", .text = "INCH",
+                       .left = 7200, .top = 1680, .width = 1095, .height = 495, .tabIndex = 3},
+    ControlDescription{.kind = ControlKind::Button, .name = "Command2", .text = "CM",
+                       .left = 8640, .top = 1680, .width = 855, .height = 495, .tabIndex = 4},
+    ControlDescription{.kind = TextBox, .name = "Text4", .text = "ELEMENT SPACING",
+                       .left = 7200, .top = 2400, .width = 2415, .height = 285, .tabIndex = 5, .style = Caption},
+    ControlDescription{.kind = TextBox, .name = "Text5", .text = "00.0",
+                       .left = 7920, .top = 2760, .width = 975, .height = 390, .tabIndex = 6,
+                       .style = Field, .fontPoints = 13.5},
+    ControlDescription{.kind = TextBox, .name = "Text6", .text = "WIRE LENGTH",
+                       .left = 7440, .top = 3360, .width = 1935, .height = 285, .tabIndex = 7, .style = Caption},
+    ControlDescription{.kind = TextBox, .name = "Text7", .text = "00.0",
+                       .left = 7920, .top = 3720, .width = 975, .height = 465, .tabIndex = 8,
+                       .style = Field, .fontPoints = 13.5},
+    ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text8",
+                       .text = "DRIVEN ELEMENT LENGTH\r\nCENTER TO TIP\r\n",
+                       .left = 7080, .top = 4440, .width = 2535, .height = 495, .tabIndex = 9, .style = Caption},
+    ControlDescription{.kind = TextBox, .name = "Text9", .text = "00.0",
+                       .left = 7920, .top = 5040, .width = 975, .height = 375, .tabIndex = 10,
+                       .style = Field, .fontPoints = 13.5},
+    ControlDescription{.kind = TextBox, .name = "Text10", .text = "SEE GAMMA DETAILS  FOR A,B,C",
+                       .left = 4560, .top = 6360, .width = 3015, .height = 255, .tabIndex = 11, .style = Caption},
+    ControlDescription{.kind = TextBox, .name = "Text11", .text = "A",
+                       .left = 7680, .top = 5760, .width = 375, .height = 375, .tabIndex = 12,
+                       .style = Caption, .fontPoints = 13.5},
+    ControlDescription{.kind = TextBox, .name = "Text12", .text = "B",
+                       .left = 7680, .top = 6240, .width = 375, .height = 375, .tabIndex = 13,
+                       .style = Caption, .fontPoints = 13.5},
+    ControlDescription{.kind = TextBox, .name = "Text13", .text = "C",
+                       .left = 7680, .top = 6720, .width = 375, .height = 375, .tabIndex = 14,
+                       .style = Caption, .fontPoints = 13.5},
+    ControlDescription{.kind = TextBox, .name = "Text14", .text = "00.0",
+                       .left = 8400, .top = 5760, .width = 855, .height = 375, .tabIndex = 15,
+                       .style = Field, .fontPoints = 13.5},
+    ControlDescription{.kind = TextBox, .name = "Text15", .text = "00.0",
+                       .left = 8400, .top = 6240, .width = 855, .height = 375, .tabIndex = 16,
+                       .style = Field, .fontPoints = 13.5},
+    ControlDescription{.kind = TextBox, .name = "Text16", .text = "00.0",
+                       .left = 8400, .top = 6720, .width = 855, .height = 375, .tabIndex = 17,
+                       .style = Field, .fontPoints = 13.5},
+    ControlDescription{.kind = ControlKind::PictureBox, .name = "Picture1",
+                       .left = 120, .top = 480, .width = 3015, .height = 5535, .tabIndex = 18,
+                       .picture = Assets::AntennaDrawing},
+    ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text17", .text = History,
+                       .left = 3360, .top = 480, .width = 3855, .height = 5535, .tabIndex = 19},
+    ControlDescription{.kind = ControlKind::Button, .name = "Command3", .text = "WEBSITE",
+                       .left = 0, .top = 6240, .width = 1215, .height = 495, .tabIndex = 20},
+    ControlDescription{.kind = ControlKind::Button, .name = "Command4", .text = "EXIT",
+                       .left = 1320, .top = 6240, .width = 1095, .height = 495, .tabIndex = 21},
+    ControlDescription{.kind = ControlKind::Button, .name = "Command5", .text = "GAMMA DETAILS",
+                       .left = 2520, .top = 6240, .width = 1935, .height = 495, .tabIndex = 22},
+};
+
+} // namespace
+
+const WindowDescription Description{
+    .name = "Form1",
+    .caption = "VEVUZORO(tm)",
+    .clientWidth = 9885,
+    .clientHeight = 7095,
+    .background = SystemColour::InactiveBorder,
+    .controls = Controls,
+};
+
+std::unique_ptr<QWidget> create()
+{
+    std::unique_ptr<QWidget> window = buildWindow(Description);
+    QWidget* form = window.get();
+    onClick(*form, "Command1", [form] {
+        WindowFields fields(*form);
+        CalculateDimensions(LengthUnit::Inch, fields);
+    });
+    onClick(*form, "Command2", [form] {
+        WindowFields fields(*form);
+        CalculateDimensions(LengthUnit::Centimetre, fields);
+    });
+    onClick(*form, "Command3", [] { Application::instance().showSingleInstance(web::create); });
+    onClick(*form, "Command4", [] { end(); });
+    onClick(*form, "Command5", [] { Application::instance().showSingleInstance(Fold::create); });
+    return window;
+}
+
+} // namespace Form1

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "WindowDescription.h"
+
+#include <QWidget>
+
+#include <memory>
+
+// The main window: the calculator, the antenna drawing and the history of
+// the design.
+namespace Form1 {
+
+extern const HostRuntime::WindowDescription Description;
+
+// Builds the window and binds its button handlers.
+std::unique_ptr<QWidget> create();
+
+} // namespace Form1

@@ -1,0 +1,55 @@
+#include "web.h"
+
+#include "Assets.h"
+#include "Events.h"
+#include "Launch.h"
+#include "WindowBuilder.h"
+
+#include <array>
+#include <string>
+
+namespace web {
+
+namespace {
+
+using namespace HostRuntime;
+
+// In tab order; labels never take the focus. Twips: left, top, width, height.
+constexpr std::array Controls{
+    ControlDescription{.kind = ControlKind::Label, .name = "Label1",
+                       .text = "The link will be opened in your default browser.",
+                       .left = 525, .top = 75, .width = 2265, .height = 390, .tabIndex = 0,
+                       .alignment = Alignment::Centre, .wordWrap = true},
+    ControlDescription{.kind = ControlKind::Label, .name = "Label2", .text = "Click Link Below to ",
+                       .left = 450, .top = 750, .width = 2490, .height = 345, .tabIndex = 1,
+                       .alignment = Alignment::Centre},
+    ControlDescription{.kind = ControlKind::Label, .name = "lblWebPage", .text = WebPageAddress,
+                       .left = 525, .top = 1335, .width = 2205, .height = 255, .tabIndex = 2,
+                       .underline = true, .textColour = Rgb{0, 0, 255}, .alignment = Alignment::Left,
+                       .cursor = CursorPicture{Assets::HandPointer, Assets::HandPointerHotSpotX,
+                                               Assets::HandPointerHotSpotY}},
+};
+
+} // namespace
+
+const WindowDescription Description{
+    .name = "web",
+    .caption = "Web Page Link",
+    .clientWidth = 3315,
+    .clientHeight = 1845,
+    .clientPosition = std::pair{2130, 1695},
+    .sizable = false,
+    .controls = Controls,
+};
+
+std::unique_ptr<QWidget> create()
+{
+    std::unique_ptr<QWidget> window = buildWindow(Description);
+    onClick(*window, "lblWebPage", [] {
+        // The task number is of no use here.
+        launch("start.exe " + std::string(WebPageAddress) + "/", WindowStyle::Hidden);
+    });
+    return window;
+}
+
+} // namespace web
