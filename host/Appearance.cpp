@@ -1,11 +1,16 @@
 #include "Appearance.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPalette>
 
 #include <cmath>
 
 namespace HostRuntime {
+
+namespace {
+constexpr int StandInStretchPercent = 91;
+}
 
 QColor systemColour(SystemColour colour)
 {
@@ -41,6 +46,11 @@ QFont classicFont(double points, bool underline)
     font.setWeight(QFont::Normal);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setUnderline(underline);
+    // The stand-in faces are wider than the bitmap face at these sizes; drawn
+    // a little closer, lines of text fill the boxes as they were laid out for.
+    const QString face = QFontInfo(font).family();
+    if (face != QLatin1String("MS Sans Serif") && face != QLatin1String("Microsoft Sans Serif"))
+        font.setStretch(StandInStretchPercent);
     return font;
 }
 

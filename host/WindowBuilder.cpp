@@ -67,7 +67,7 @@ QWidget* buildMultiLineTextBox(const ControlDescription& control, QWidget& windo
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (control.style == ControlStyle::Caption)
         box->setFrameShape(QFrame::NoFrame);
-    box->document()->setDocumentMargin(2);
+    box->document()->setDocumentMargin(1);
     QTextOption option = box->document()->defaultTextOption();
     option.setAlignment(horizontalAlignment(control));
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

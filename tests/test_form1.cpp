@@ -1,0 +1,218 @@
+#include "Form1.h"
+#include "GuiTest.h"
+#include "Module1.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <memory>
+
+namespace {
+
+const QStringList OutputFields{"Text5", "Text7", "Text9", "Text14", "Text15", "Text16"};
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { window_.reset(); }
+
+    void overlapsAreAsDesigned();
+    void initialTexts_data();
+    void initialTexts();
+    void tabOrderStartsAtTheTitle();
+    void enterStartsNothing();
+    void unitButtonsReplaceEveryResult();
+    void otherBoxesHaveNoInfluence();
+    void errorsAreReportedAndTheProgramGoesOn_data();
+    void errorsAreReportedAndTheProgramGoesOn();
+    void resizingMovesNothing();
+
+private:
+    void type(const char* field, const QString& text);
+    void click(const char* button) { QTest::mouseClick(&control(*window_, button), Qt::LeftButton); }
+    QStringList outputs() const;
+
+    std::unique_ptr<QWidget> window_;
+};
+
+void Form1Test::init()
+{
+    Module1::Frequency = 0.0f;
+    window_ = Form1::create();
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void Form1Test::type(const char* field, const QString& text)
+{
+    auto& box = control<QLineEdit>(*window_, field);
+    box.selectAll();
+    QTest::keyClicks(&box, text);
+}
+
+QStringList Form1Test::outputs() const
+{
+    QStringList texts;
+    for (const QString& name : OutputFields)
+        texts << control<QLineEdit>(*window_, qPrintable(name)).text();
+    return texts;
+}
+
+void Form1Test::overlapsAreAsDesigned()
+{
+    // The history text reaches over the left edges of four controls of the
+    // calculator column; nothing else overlaps. In twips: Text2 by 255,
+    // Text8 by 135, Command1 and Text4 by 15.
+    const QMap<QString, int> expected{{"Text2", 17}, {"Text8", 9}, {"Command1", 1}, {"Text4", 1}};
+    const QList<QWidget*> controls = window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 23);
+    for (QWidget* first : controls)
+        for (QWidget* second : controls) {
+            if (first >= second)
+                continue;
+            const QRect overlap = first->geometry() & second->geometry();
+            const bool historyPair = first->objectName() == "Text17" || second->objectName() == "Text17";
+            const QString other = first->objectName() == "Text17" ? second->objectName() : first->objectName();
+            const int width = overlap.isEmpty() ? 0 : overlap.width();
+            QCOMPARE(width, historyPair ? expected.value(other) : 0);
+        }
+    // The column stays readable: its controls stand in front of the history.
+    const auto& history = control(*window_, "Text17");
+    for (const QString& name : expected.keys()) {
+        const auto& front = control(*window_, qPrintable(name));
+        const QPoint inOverlap = front.geometry().topLeft() + QPoint(0, front.height() / 2);
+        QWidget* shown = window_->childAt(inOverlap);
+        QVERIFY2(shown == &front || front.isAncestorOf(shown), qPrintable(name));
+        QVERIFY(history.geometry().contains(inOverlap));
+    }
+    QCOMPARE(control(*window_, "Text16").geometry().bottom() + 1, 7095 / 15);
+    QCOMPARE(window_->size(), QSize(9885 / 15, 7095 / 15));
+}
+
+void Form1Test::initialTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("title") << "Text1" << "DIPOLE DRIVEN QUAD      by   HARNOX";
+    QTest::newRow("input caption") << "Text2" << "INPUT FREQUENCY IN MHZ";
+    QTest::newRow("input") << "Text3" << "00.0";
+    QTest::newRow("spacing caption") << "Text4" << "ELEMENT SPACING";
+    QTest::newRow("wire caption") << "Text6" << "WIRE LENGTH";
+    QTest::newRow("note") << "Text10" << "SEE GAMMA DETAILS  FOR A,B,C";
+    QTest::newRow("A") << "Text11" << "A";
+    QTest::newRow("B") << "Text12" << "B";
+    QTest::newRow("C") << "Text13" << "C";
+    for (const QString& output : OutputFields)
+        QTest::newRow(qPrintable(output)) << output << "00.0";
+}
+
+void Form1Test::initialTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QCOMPARE(window_->objectName(), "Form1");
+    QCOMPARE(window_->windowTitle(), "VEVUZORO(tm)");
+    QCOMPARE(control<QLineEdit>(*window_, qPrintable(name)).text(), text);
+    QCOMPARE(control<QPlainTextEdit>(*window_, "Text8").toPlainText(), "DRIVEN ELEMENT LENGTH\nCENTER TO TIP\n");
+}
+
+void Form1Test::tabOrderStartsAtTheTitle()
+{
+    const QStringList tabOrder{"Text1", "Text2", "Text3", "Command1", "Command2", "Text4", "Text5",
+                               "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
+                               "Text13", "Text14", "Text15", "Text16", "Text17", "Command3",
+                               "Command4", "Command5", "Text1"};
+    QStringList visited;
+    for (int step = 0; step < tabOrder.size(); ++step) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, tabOrder);
+}
+
+void Form1Test::enterStartsNothing()
+{
+    ErrorReports reports;
+    type("Text3", "300");
+    QTest::keyClick(&control(*window_, "Text3"), Qt::Key_Return);
+    QTest::keyClick(&control(*window_, "Text3"), Qt::Key_Enter);
+    QCOMPARE(outputs(), QStringList(6, "00.0"));
+    QVERIFY(reports.names.isEmpty());
+}
+
+void Form1Test::unitButtonsReplaceEveryResult()
+{
+    type("Text3", "300");
+    click("Command1");
+    QCOMPARE(outputs().first(), "5.05236220472441");
+    QCOMPARE(control<QLineEdit>(*window_, "Text5").cursorPosition(), 0);
+    click("Command2");
+    QCOMPARE(outputs(), (QStringList{"12.833", "104.68", "18.33", "3.97", "7.28", "8.27"}));
+}
+
+void Form1Test::otherBoxesHaveNoInfluence()
+{
+    for (const char* box : {"Text1", "Text2", "Text5", "Text11", "Text16"})
+        type(box, "typed");
+    type("Text3", "300");
+    click("Command2");
+    QCOMPARE(outputs(), (QStringList{"12.833", "104.68", "18.33", "3.97", "7.28", "8.27"}));
+    // What was typed into a caption stays.
+    QCOMPARE(control<QLineEdit>(*window_, "Text2").text(), "typed");
+}
+
+void Form1Test::errorsAreReportedAndTheProgramGoesOn_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<float>("frequencyAfter");
+    QTest::newRow("nothing typed yet") << "" << "Division by zero" << 0.0f;
+    QTest::newRow("zero") << "0" << "Division by zero" << 0.0f;
+    QTest::newRow("not a number") << "abc" << "Type mismatch" << 14.2f;
+    QTest::newRow("empty") << "\b" << "Type mismatch" << 14.2f;
+    QTest::newRow("beyond single range") << "1e39" << "Overflow" << 14.2f;
+}
+
+void Form1Test::errorsAreReportedAndTheProgramGoesOn()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, error);
+    QFETCH(float, frequencyAfter);
+
+    Module1::Frequency = 14.2f;
+    if (!input.isEmpty())
+        type("Text3", input);
+    const QString typed = control<QLineEdit>(*window_, "Text3").text();
+    ErrorReports reports;
+    for (const char* button : {"Command1", "Command2"}) {
+        click(button);
+        QCOMPARE(outputs(), QStringList(6, "00.0"));
+        QCOMPARE(Module1::Frequency, frequencyAfter);
+    }
+    QCOMPARE(reports.names, QStringList(2, error));
+    QVERIFY(reports.explanations.first().contains("try again"));
+    QCOMPARE(control<QLineEdit>(*window_, "Text3").text(), typed);
+
+    type("Text3", "300");
+    click("Command2");
+    QCOMPARE(outputs().first(), "12.833");
+    QVERIFY(window_->isVisible());
+}
+
+void Form1Test::resizingMovesNothing()
+{
+    const QRect before = control(*window_, "Text16").geometry();
+    window_->resize(300, 200);
+    QCOMPARE(control(*window_, "Text16").geometry(), before);
+    QVERIFY(!control(*window_, "Text16").visibleRegion().boundingRect().isValid());
+    window_->resize(1200, 900);
+    QCOMPARE(control(*window_, "Text16").geometry(), before);
+}
+
+KARVEL_GUI_TEST_MAIN(Form1Test)
+#include "test_form1.moc"

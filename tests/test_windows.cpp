@@ -1,0 +1,257 @@
+#include "Fold.h"
+#include "Form1.h"
+#include "GuiTest.h"
+#include "WindowFields.h"
+#include "web.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+#include <memory>
+
+// Stands in for the browser: records the addresses it is asked to open.
+class Browser : public QObject {
+    Q_OBJECT
+
+public:
+    Browser() { QDesktopServices::setUrlHandler("https", this, "openUrl"); }
+    ~Browser() override { QDesktopServices::unsetUrlHandler("https"); }
+    QList<QUrl> opened;
+
+public slots:
+    void openUrl(const QUrl& url) { opened << url; }
+};
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void secondaryWindowsOpenOnce_data();
+    void secondaryWindowsOpenOnce();
+    void detailsReopenAfresh();
+    void calculationRunsBesideOpenWindows();
+    void textsHaveTheirLineStructure_data();
+    void textsHaveTheirLineStructure();
+    void linkOpensThePageOncePerClick();
+    void keyboardLaunchesNothing();
+    void failedLaunchIsReported();
+    void handPointer();
+    void closingTheMainWindowLeavesOthersRunning();
+    void exitEndsEverything();
+
+private:
+    QWidget& open(const char* button, const char* window);
+    void click(const QWidget& window, const char* name) { QTest::mouseClick(&control(window, name), Qt::LeftButton); }
+
+    std::unique_ptr<QWidget> main_;
+};
+
+void WindowsTest::init()
+{
+    main_ = Form1::create();
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+}
+
+void WindowsTest::cleanup()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
+    main_.reset();
+}
+
+QWidget& WindowsTest::open(const char* button, const char* window)
+{
+    click(*main_, button);
+    const QList<QWidget*> shown = windowsNamed(window);
+    if (shown.size() != 1)
+        qFatal("%lld windows named %s", static_cast<long long>(shown.size()), window);
+    return *shown.first();
+}
+
+void WindowsTest::secondaryWindowsOpenOnce_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("clientSize");
+    QTest::newRow("details") << "Command5" << "Fold" << "Form2" << QSize(8100 / 15, 5940 / 15);
+    QTest::newRow("link") << "Command3" << "web" << "Web Page Link" << QSize(3315 / 15, 1845 / 15);
+}
+
+void WindowsTest::secondaryWindowsOpenOnce()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, caption);
+    QFETCH(QSize, clientSize);
+
+    QWidget& first = open(qPrintable(button), qPrintable(window));
+    QVERIFY(QTest::qWaitForWindowActive(&first));
+    QCOMPARE(first.windowTitle(), caption);
+    QCOMPARE(first.size(), clientSize);
+    main_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+
+    QWidget& second = open(qPrintable(button), qPrintable(window));
+    QCOMPARE(&second, &first);
+    QVERIFY(QTest::qWaitForWindowActive(&second));
+    QVERIFY(main_->isVisible());
+}
+
+void WindowsTest::detailsReopenAfresh()
+{
+    QWidget& details = open("Command5", "Fold");
+    auto& notes = control<QPlainTextEdit>(details, "Text1");
+    const QString described = notes.toPlainText();
+    QTest::keyClicks(&notes, "my own notes");
+    QVERIFY(notes.toPlainText() != described);
+    details.close();
+
+    QWidget& reopened = open("Command5", "Fold");
+    QVERIFY(reopened.isVisible());
+    QCOMPARE(control<QPlainTextEdit>(reopened, "Text1").toPlainText(), described);
+}
+
+void WindowsTest::calculationRunsBesideOpenWindows()
+{
+    open("Command5", "Fold");
+    open("Command3", "web");
+    auto& input = control<QLineEdit>(*main_, "Text3");
+    input.setText("300");
+    click(*main_, "Command2");
+    QCOMPARE(control<QLineEdit>(*main_, "Text16").text(), "8.27");
+}
+
+void WindowsTest::textsHaveTheirLineStructure_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("shortest");
+    QTest::addColumn<int>("longest");
+    QTest::addColumn<int>("characters");
+    // The building notes' last line is padded to 74 characters and followed
+    // by a line of three spaces; those two are not in the range.
+    QTest::newRow("history") << "Form1" << "Text17" << 27 << 39 << 52 << 1258;
+    QTest::newRow("notes") << "Fold" << "Text1" << 22 << 47 << 54 << 1175;
+    QTest::newRow("disclaimer") << "Fold" << "Text2" << 4 << 94 << 112 << 413;
+}
+
+void WindowsTest::textsHaveTheirLineStructure()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, box);
+    QFETCH(int, lines);
+    QFETCH(int, shortest);
+    QFETCH(int, longest);
+    QFETCH(int, characters);
+
+    QWidget& holder = window == "Form1" ? *main_ : open("Command5", "Fold");
+    const QString text = QString::fromStdString(HostRuntime::WindowFields(holder).text(box.toStdString()));
+    QVERIFY(text.endsWith("\r\n"));
+    QStringList split = text.split("\r\n");
+    split.removeLast();
+    if (box == "Text1") {
+        QCOMPARE(split.takeLast(), "   ");
+        QCOMPARE(split.takeLast().size(), 74);
+        --lines;
+    }
+    QCOMPARE(split.size(), lines);
+    for (const QString& line : split)
+        QVERIFY2(line.size() >= shortest && line.size() <= longest, qPrintable(line));
+    QVERIFY2(qAbs(text.size() - characters) <= 10, qPrintable(QString::number(text.size())));
+    if (box == "Text2")
+        QVERIFY(text.startsWith("DISCLAIMER:   "));
+}
+
+void WindowsTest::linkOpensThePageOncePerClick()
+{
+    Browser browser;
+    QWidget& link = open("Command3", "web");
+    QCOMPARE(control<QLabel>(link, "lblWebPage").text(), QString::fromUtf8(web::WebPageAddress.data()));
+    QVERIFY(!control<QLabel>(link, "lblWebPage").text().endsWith('/'));
+    for (int clicks = 1; clicks <= 3; ++clicks)
+        click(link, "lblWebPage");
+    const QUrl page(QString::fromUtf8(web::WebPageAddress.data()) + "/");
+    QCOMPARE(browser.opened, QList<QUrl>(3, page));
+    QVERIFY(link.isVisible());
+}
+
+void WindowsTest::keyboardLaunchesNothing()
+{
+    Browser browser;
+    QWidget& link = open("Command3", "web");
+    QVERIFY(QTest::qWaitForWindowActive(&link));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab})
+        QTest::keyClick(&link, key);
+    QCOMPARE(control(link, "lblWebPage").focusPolicy(), Qt::NoFocus);
+    QVERIFY(browser.opened.isEmpty());
+}
+
+void WindowsTest::failedLaunchIsReported()
+{
+    // The offscreen platform has no browser to hand the page to.
+    ErrorReports reports;
+    QWidget& link = open("Command3", "web");
+    click(link, "lblWebPage");
+    QCOMPARE(reports.names, QStringList{"Web page could not be opened"});
+    QVERIFY(reports.explanations.first().contains("https://example.net/quad/"));
+    QVERIFY(link.isVisible());
+    QVERIFY(main_->isVisible());
+}
+
+void WindowsTest::handPointer()
+{
+    const QCursor pointer = control(open("Command3", "web"), "lblWebPage").cursor();
+    QCOMPARE(pointer.hotSpot(), QPoint(13, 9));
+    const QImage image = pointer.pixmap().toImage();
+    QCOMPARE(image.size(), QSize(32, 32));
+    QRect hand;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.alpha() == 0)
+                continue;
+            QVERIFY(colour == Qt::black || colour == Qt::white);
+            hand |= QRect(x, y, 1, 1);
+        }
+    QCOMPARE(hand.size(), QSize(16, 18));
+    QCOMPARE(image.pixelColor(13, 9), QColor(Qt::black)); // the fingertip
+}
+
+void WindowsTest::closingTheMainWindowLeavesOthersRunning()
+{
+    QWidget& details = open("Command5", "Fold");
+    bool runningAfterMainClosed = false;
+    QTimer::singleShot(0, this, [&] {
+        main_->close();
+        QTimer::singleShot(50, this, [&] {
+            runningAfterMainClosed = true;
+            details.close();
+        });
+    });
+    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(runningAfterMainClosed);
+}
+
+void WindowsTest::exitEndsEverything()
+{
+    open("Command5", "Fold");
+    open("Command3", "web");
+    QTimer::singleShot(0, this, [this] { click(*main_, "Command4"); });
+    QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+KARVEL_GUI_TEST_MAIN(WindowsTest)
+#include "test_windows.moc"
