@@ -128,6 +128,8 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     const bool takesFocus = control.kind == ControlKind::TextBox
         || control.kind == ControlKind::MultiLineTextBox || control.kind == ControlKind::Button;
     widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    widget->setAccessibleName(fromUtf8(control.accessibleName));
+    widget->setAccessibleDescription(fromUtf8(control.accessibleDescription));
     if (control.cursor)
         widget->setCursor(QCursor(QPixmap(fromUtf8(control.cursor->resource)), control.cursor->hotSpotX,
                                   control.cursor->hotSpotY));

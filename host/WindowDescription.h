@@ -63,6 +63,9 @@ struct ControlDescription {
     bool wordWrap = false;                    // labels only
     std::string_view picture = {};            // resource path of a picture box's picture
     std::optional<CursorPicture> cursor = {}; // mouse pointer over the control
+    // For assistive technology; nothing a sighted user sees.
+    std::string_view accessibleName = {};
+    std::string_view accessibleDescription = {};
 };
 
 struct WindowDescription {

@@ -98,24 +98,27 @@ void Form1Test::initialTexts_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("title") << "Text1" << "DIPOLE DRIVEN QUAD      by   HARNOX";
-    QTest::newRow("input caption") << "Text2" << "INPUT FREQUENCY IN MHZ";
-    QTest::newRow("input") << "Text3" << "00.0";
-    QTest::newRow("spacing caption") << "Text4" << "ELEMENT SPACING";
-    QTest::newRow("wire caption") << "Text6" << "WIRE LENGTH";
-    QTest::newRow("note") << "Text10" << "SEE GAMMA DETAILS  FOR A,B,C";
-    QTest::newRow("A") << "Text11" << "A";
-    QTest::newRow("B") << "Text12" << "B";
-    QTest::newRow("C") << "Text13" << "C";
+    QTest::addColumn<int>("fontPixels"); // 8.25 pt is 11 px, 12 pt 16 px, 13.5 pt 18 px
+    QTest::newRow("title") << "Text1" << "DIPOLE DRIVEN QUAD      by   HARNOX" << 18;
+    QTest::newRow("input caption") << "Text2" << "INPUT FREQUENCY IN MHZ" << 11;
+    QTest::newRow("input") << "Text3" << "00.0" << 16;
+    QTest::newRow("spacing caption") << "Text4" << "ELEMENT SPACING" << 11;
+    QTest::newRow("wire caption") << "Text6" << "WIRE LENGTH" << 11;
+    QTest::newRow("note") << "Text10" << "SEE GAMMA DETAILS  FOR A,B,C" << 11;
+    QTest::newRow("A") << "Text11" << "A" << 18;
+    QTest::newRow("B") << "Text12" << "B" << 18;
+    QTest::newRow("C") << "Text13" << "C" << 18;
     for (const QString& output : OutputFields)
-        QTest::newRow(qPrintable(output)) << output << "00.0";
+        QTest::newRow(qPrintable(output)) << output << "00.0" << 18;
 }
 
 void Form1Test::initialTexts()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
+    QFETCH(int, fontPixels);
     QCOMPARE(window_->objectName(), "Form1");
+    QCOMPARE(control(*window_, qPrintable(name)).font().pixelSize(), fontPixels);
     QCOMPARE(window_->windowTitle(), "VEVUZORO(tm)");
     QCOMPARE(control<QLineEdit>(*window_, qPrintable(name)).text(), text);
     QCOMPARE(control<QPlainTextEdit>(*window_, "Text8").toPlainText(), "DRIVEN ELEMENT LENGTH\nCENTER TO TIP\n");

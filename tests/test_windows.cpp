@@ -81,8 +81,10 @@ void WindowsTest::secondaryWindowsOpenOnce_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("clientSize");
-    QTest::newRow("details") << "Command5" << "Fold" << "Form2" << QSize(8100 / 15, 5940 / 15);
-    QTest::newRow("link") << "Command3" << "web" << "Web Page Link" << QSize(3315 / 15, 1845 / 15);
+    QTest::addColumn<QPoint>("clientPosition"); // none: where the window system puts it
+    QTest::newRow("details") << "Command5" << "Fold" << "Form2" << QSize(8100 / 15, 5940 / 15) << QPoint();
+    QTest::newRow("link") << "Command3" << "web" << "Web Page Link" << QSize(3315 / 15, 1845 / 15)
+                          << QPoint(2130 / 15, 1695 / 15);
 }
 
 void WindowsTest::secondaryWindowsOpenOnce()
@@ -91,11 +93,14 @@ void WindowsTest::secondaryWindowsOpenOnce()
     QFETCH(QString, window);
     QFETCH(QString, caption);
     QFETCH(QSize, clientSize);
+    QFETCH(QPoint, clientPosition);
 
     QWidget& first = open(qPrintable(button), qPrintable(window));
     QVERIFY(QTest::qWaitForWindowActive(&first));
     QCOMPARE(first.windowTitle(), caption);
     QCOMPARE(first.size(), clientSize);
+    if (!clientPosition.isNull())
+        QCOMPARE(first.geometry().topLeft(), clientPosition);
     main_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main_.get()));
 

@@ -47,7 +47,11 @@ constexpr std::string_view Disclaimer =
 constexpr std::array Controls{
     ControlDescription{.kind = ControlKind::PictureBox, .name = "Picture1",
                        .left = 120, .top = 120, .width = 3975, .height = 4455, .tabIndex = 0,
-                       .picture = Assets::FoldedSectionDiagram},
+                       .picture = Assets::FoldedSectionDiagram,
+                       .accessibleName = "Folded section diagram",
+                       .accessibleDescription = "Side view of one folded section: side A rises from a bolt on the element, "
+                                                "side B falls to a bolt on the boom with the gamma beside it, and C "
+                                                "runs along the boom from the insulator to that bolt"},
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text1", .text = BuildingNotes,
                        .left = 4320, .top = 120, .width = 3735, .height = 4455, .tabIndex = 1},
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text2", .text = Disclaimer,
