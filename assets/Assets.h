@@ -11,5 +11,7 @@ inline constexpr std::string_view FoldedSectionDiagram = ":/assets/fold.png";
 inline constexpr std::string_view HandPointer = ":/assets/hand.png";
 inline constexpr int HandPointerHotSpotX = 13;
 inline constexpr int HandPointerHotSpotY = 9;
+// A blank window: 32 x 32 in two colours, 32 x 32 and 16 x 16 in sixteen.
+inline constexpr std::string_view ApplicationIcon = ":/assets/karvel.ico";
 
 } // namespace Assets

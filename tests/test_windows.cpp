@@ -5,6 +5,7 @@
 #include "web.h"
 
 #include <QDesktopServices>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -42,6 +43,8 @@ private slots:
     void keyboardLaunchesNothing();
     void failedLaunchIsReported();
     void handPointer();
+    void picturesAreCompiledIn_data();
+    void picturesAreCompiledIn();
     void closingTheMainWindowLeavesOthersRunning();
     void exitEndsEverything();
 
@@ -229,6 +232,32 @@ void WindowsTest::handPointer()
         }
     QCOMPARE(hand.size(), QSize(16, 18));
     QCOMPARE(image.pixelColor(13, 9), QColor(Qt::black)); // the fingertip
+}
+
+void WindowsTest::picturesAreCompiledIn_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("images");
+    QTest::addColumn<bool>("opaque"); // the pictures are plain 24-bit colour
+    QTest::newRow("antenna drawing") << "antenna.png" << QSize(195, 343) << 1 << true;
+    QTest::newRow("folded section") << "fold.png" << QSize(257, 265) << 1 << true;
+    QTest::newRow("icon") << "karvel.ico" << QSize(32, 32) << 3 << false;
+}
+
+void WindowsTest::picturesAreCompiledIn()
+{
+    QFETCH(QString, resource);
+    QFETCH(QSize, size);
+    QFETCH(int, images);
+    QFETCH(bool, opaque);
+    QImageReader reader(":/assets/" + resource);
+    QCOMPARE(reader.size(), size);
+    QCOMPARE(reader.imageCount(), images);
+    const QImage first = reader.read();
+    QCOMPARE(first.size(), size);
+    if (opaque)
+        QVERIFY(!first.hasAlphaChannel());
 }
 
 void WindowsTest::closingTheMainWindowLeavesOthersRunning()

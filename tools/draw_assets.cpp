@@ -3,6 +3,7 @@
 // The results are committed; rerun this after changing a drawing.
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <QtMath>
 
 #include <array>
+#include <vector>
 #include <cstdio>
 
 namespace {
@@ -307,6 +309,126 @@ QImage drawHandPointer()
     return image;
 }
 
+// The standard sixteen colours of icons.
+constexpr std::array<QRgb, 16> Vga{
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+
+// The application icon: a blank window, black frame and dark title bar.
+// Returns the palette index of a pixel, or -1 where the icon is transparent.
+int blankWindowPixel(int x, int y, int size, bool twoColours)
+{
+    const int inset = size / 16;
+    const int left = inset, right = size - 1 - inset, top = inset * 2, bottom = size - 1 - inset * 2;
+    if (x < left || x > right || y < top || y > bottom)
+        return -1;
+    constexpr int Black = 0, Navy = 4, Silver = 7, White = 15;
+    if (x == left || x == right || y == top || y == bottom)
+        return Black;
+    const int titleBottom = top + size / 5;
+    if (y < titleBottom)
+        return twoColours ? Black : Navy;
+    if (y == titleBottom)
+        return Black;
+    // A shadow inside the client edge gives the 16-colour images some depth.
+    if (!twoColours && (x == left + 1 || y == titleBottom + 1))
+        return Silver;
+    return White;
+}
+
+void appendLittleEndian(QByteArray& bytes, quint32 value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// One icon image as a device-independent bitmap: header, palette, colour
+// rows and transparency mask, both bottom-up and padded to 32 bits.
+QByteArray iconImage(int size, int bitsPerPixel)
+{
+    const bool twoColours = bitsPerPixel == 1;
+    const int colours = 1 << bitsPerPixel;
+    const int colourRow = ((size * bitsPerPixel + 31) / 32) * 4;
+    const int maskRow = ((size + 31) / 32) * 4;
+
+    QByteArray bytes;
+    for (quint32 field : {40u, quint32(size), quint32(size * 2)})
+        appendLittleEndian(bytes, field, 4);
+    appendLittleEndian(bytes, 1, 2);
+    appendLittleEndian(bytes, quint32(bitsPerPixel), 2);
+    for (quint32 field : {0u, quint32((colourRow + maskRow) * size), 0u, 0u, 0u, 0u})
+        appendLittleEndian(bytes, field, 4);
+    for (int index = 0; index < colours; ++index) {
+        const QRgb rgb = twoColours ? (index ? 0xFFFFFF : 0x000000) : Vga[index];
+        bytes.append(static_cast<char>(qBlue(rgb))).append(static_cast<char>(qGreen(rgb)));
+        bytes.append(static_cast<char>(qRed(rgb))).append('\0');
+    }
+    QByteArray colourBits, maskBits;
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray colourLine(colourRow, '\0'), maskLine(maskRow, '\0');
+        for (int x = 0; x < size; ++x) {
+            int index = blankWindowPixel(x, y, size, twoColours);
+            if (index < 0)
+                maskLine[x / 8] = static_cast<char>(maskLine[x / 8] | (0x80 >> (x % 8)));
+            if (twoColours)
+                index = index == 15 ? 1 : 0;
+            index = std::max(index, 0);
+            const int bit = x * bitsPerPixel;
+            const int shift = 8 - bitsPerPixel - bit % 8;
+            colourLine[bit / 8] = static_cast<char>(colourLine[bit / 8] | (index << shift));
+        }
+        colourBits += colourLine;
+        maskBits += maskLine;
+    }
+    return bytes + colourBits + maskBits;
+}
+
+QImage iconPicture(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (const int index = blankWindowPixel(x, y, size, false); index >= 0)
+                image.setPixel(x, y, 0xFF000000 | Vga[index]);
+    return image;
+}
+
+// Three images: 32 x 32 in two colours, 32 x 32 and 16 x 16 in sixteen.
+QByteArray drawIcon()
+{
+    struct Entry { int size, bits; };
+    constexpr std::array<Entry, 3> Entries{{{32, 1}, {32, 4}, {16, 4}}};
+    QByteArray directory, images;
+    appendLittleEndian(directory, 0, 2);
+    appendLittleEndian(directory, 1, 2);
+    appendLittleEndian(directory, Entries.size(), 2);
+    quint32 offset = 6 + 16 * Entries.size();
+    for (const Entry& entry : Entries) {
+        const QByteArray image = iconImage(entry.size, entry.bits);
+        directory.append(static_cast<char>(entry.size)).append(static_cast<char>(entry.size));
+        directory.append(static_cast<char>(1 << entry.bits)).append('\0');
+        appendLittleEndian(directory, 1, 2);
+        appendLittleEndian(directory, quint32(entry.bits), 2);
+        appendLittleEndian(directory, quint32(image.size()), 4);
+        appendLittleEndian(directory, offset, 4);
+        offset += quint32(image.size());
+        images += image;
+    }
+    return directory + images;
+}
+
+bool saveBytes(const QByteArray& bytes, const QDir& folder, const QString& name)
+{
+    QFile file(folder.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    std::printf("%s %lld bytes\n", qPrintable(file.fileName()), static_cast<long long>(bytes.size()));
+    return true;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name)
 {
     const QString path = folder.filePath(name);
@@ -330,6 +452,10 @@ int main(int argc, char* argv[])
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const bool saved = save(drawAntenna(), folder, QStringLiteral("antenna.png"))
         && save(drawFoldedSection(), folder, QStringLiteral("fold.png"))
-        && save(drawHandPointer(), folder, QStringLiteral("hand.png"));
+        && save(drawHandPointer(), folder, QStringLiteral("hand.png"))
+        && saveBytes(drawIcon(), folder, QStringLiteral("karvel.ico"))
+        // The desktop's icon theme takes the sixteen-colour images as PNG.
+        && save(iconPicture(16), folder, QStringLiteral("karvel-16.png"))
+        && save(iconPicture(32), folder, QStringLiteral("karvel-32.png"));
     return saved ? 0 : 1;
 }
