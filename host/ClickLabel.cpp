@@ -1,8 +1,46 @@
 #include "ClickLabel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace HostRuntime {
+
+namespace {
+
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString own = QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name && own.isEmpty() ? label()->text() : own;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit label()->clicked();
+    }
+
+private:
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+};
+
+QAccessibleInterface* linkInterface(const QString&, QObject* object)
+{
+    auto* label = qobject_cast<ClickLabel*>(object);
+    return label && label->isLink() ? new LinkAccessible(label) : nullptr;
+}
+
+} // namespace
+
+void ClickLabel::makeLink()
+{
+    static const bool installed = (QAccessible::installFactory(linkInterface), true);
+    Q_UNUSED(installed);
+    link_ = true;
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {

@@ -11,6 +11,10 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // Presented to assistive technology as a link that a press action clicks.
+    void makeLink();
+    bool isLink() const { return link_; }
+
 signals:
     void clicked();
 
@@ -20,6 +24,7 @@ protected:
 
 private:
     bool pressed_ = false;
+    bool link_ = false;
 };
 
 } // namespace HostRuntime

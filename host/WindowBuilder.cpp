@@ -102,6 +102,8 @@ QWidget* buildLabel(const ControlDescription& control, QWidget& window)
     auto* label = new ClickLabel(fromUtf8(control.text), &window);
     label->setAlignment(horizontalAlignment(control) | Qt::AlignTop);
     label->setWordWrap(control.wordWrap);
+    if (control.link)
+        label->makeLink();
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, toQColor(control.textColour, palette.color(QPalette::WindowText)));
     label->setPalette(palette);

@@ -66,6 +66,7 @@ struct ControlDescription {
     // For assistive technology; nothing a sighted user sees.
     std::string_view accessibleName = {};
     std::string_view accessibleDescription = {};
+    bool link = false; // a label that assistive technology presents as a link
 };
 
 struct WindowDescription {

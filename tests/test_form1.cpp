@@ -2,6 +2,7 @@
 #include "GuiTest.h"
 #include "Module1.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -30,6 +31,7 @@ private slots:
     void errorsAreReportedAndTheProgramGoesOn_data();
     void errorsAreReportedAndTheProgramGoesOn();
     void resizingMovesNothing();
+    void textsStayInsideTheirBoxes();
 
 private:
     void type(const char* field, const QString& text);
@@ -215,6 +217,20 @@ void Form1Test::resizingMovesNothing()
     QVERIFY(!control(*window_, "Text16").visibleRegion().boundingRect().isValid());
     window_->resize(1200, 900);
     QCOMPARE(control(*window_, "Text16").geometry(), before);
+}
+
+// Run also with QT_SCALE_FACTOR 1.5 and 2: the window scales as a whole.
+void Form1Test::textsStayInsideTheirBoxes()
+{
+    for (const auto* box : window_->findChildren<QLineEdit*>()) {
+        const QFontMetrics metrics(box->font());
+        const int room = box->contentsRect().width() - box->textMargins().left() - box->textMargins().right();
+        QVERIFY2(metrics.horizontalAdvance(box->text()) <= room, qPrintable(box->objectName()));
+        QVERIFY2(metrics.height() <= box->contentsRect().height(), qPrintable(box->objectName()));
+    }
+    const auto& picture = control<QLabel>(*window_, "Picture1");
+    QVERIFY(picture.contentsRect().contains(QRect(picture.contentsRect().topLeft(), QSize(195, 343))));
+    QCOMPARE(window_->grab().size(), window_->size() * window_->devicePixelRatioF());
 }
 
 KARVEL_GUI_TEST_MAIN(Form1Test)

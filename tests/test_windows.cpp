@@ -4,6 +4,7 @@
 #include "WindowFields.h"
 #include "web.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QImageReader>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QUrl>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(QAccessible::Role)
 
 // Stands in for the browser: records the addresses it is asked to open.
 class Browser : public QObject {
@@ -43,6 +46,8 @@ private slots:
     void keyboardLaunchesNothing();
     void failedLaunchIsReported();
     void handPointer();
+    void assistiveTechnologyNames_data();
+    void assistiveTechnologyNames();
     void picturesAreCompiledIn_data();
     void picturesAreCompiledIn();
     void closingTheMainWindowLeavesOthersRunning();
@@ -232,6 +237,36 @@ void WindowsTest::handPointer()
         }
     QCOMPARE(hand.size(), QSize(16, 18));
     QCOMPARE(image.pixelColor(13, 9), QColor(Qt::black)); // the fingertip
+}
+
+void WindowsTest::assistiveTechnologyNames_data()
+{
+    QTest::addColumn<QString>("button"); // opens the window; none for the main window
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("input") << "" << "Text3" << QAccessible::EditableText << "INPUT FREQUENCY IN MHZ";
+    QTest::newRow("spacing") << "" << "Text5" << QAccessible::EditableText << "ELEMENT SPACING";
+    QTest::newRow("driven element") << "" << "Text9" << QAccessible::EditableText
+                                    << "DRIVEN ELEMENT LENGTH CENTER TO TIP";
+    QTest::newRow("side C") << "" << "Text16" << QAccessible::EditableText << "C";
+    QTest::newRow("drawing") << "" << "Picture1" << QAccessible::Graphic << "Antenna drawing";
+    QTest::newRow("diagram") << "Command5" << "Picture1" << QAccessible::Graphic << "Folded section diagram";
+    QTest::newRow("link") << "Command3" << "lblWebPage" << QAccessible::Link << "https://example.net/quad";
+}
+
+void WindowsTest::assistiveTechnologyNames()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, accessibleName);
+    QWidget& window = button.isEmpty() ? *main_ : open(qPrintable(button), button == "Command5" ? "Fold" : "web");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control(window, qPrintable(name)));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), role);
+    QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+    QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
 }
 
 void WindowsTest::picturesAreCompiledIn_data()

@@ -27,7 +27,9 @@ constexpr std::array Controls{
                        .left = 525, .top = 1335, .width = 2205, .height = 255, .tabIndex = 2,
                        .underline = true, .textColour = Rgb{0, 0, 255}, .alignment = Alignment::Left,
                        .cursor = CursorPicture{Assets::HandPointer, Assets::HandPointerHotSpotX,
-                                               Assets::HandPointerHotSpotY}},
+                                               Assets::HandPointerHotSpotY},
+                       .accessibleDescription = "Opens the author's web page in your default browser",
+                       .link = true},
 };
 
 } // namespace
