@@ -9,8 +9,9 @@ namespace HostRuntime {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("KARVEL"));
-    setApplicationVersion(QStringLiteral("1.00"));
+    // Both come from the build's project().
+    setApplicationName(QStringLiteral(KARVEL_PRODUCT_NAME));
+    setApplicationVersion(QStringLiteral(KARVEL_VERSION));
     setNumberFormat({QLocale::system().decimalPoint().toStdString()});
 }
 

@@ -37,9 +37,12 @@ QAccessibleInterface* linkInterface(const QString&, QObject* object)
 
 void ClickLabel::makeLink()
 {
-    static const bool installed = (QAccessible::installFactory(linkInterface), true);
-    Q_UNUSED(installed);
-    link_ = true;
+    // One factory serves every link label of the program.
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(linkInterface);
+        return true;
+    }();
+    link_ = factoryInstalled;
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)

@@ -48,6 +48,7 @@ private slots:
     void handPointer();
     void assistiveTechnologyNames_data();
     void assistiveTechnologyNames();
+    void productAndVersion();
     void picturesAreCompiledIn_data();
     void picturesAreCompiledIn();
     void closingTheMainWindowLeavesOthersRunning();
@@ -267,6 +268,12 @@ void WindowsTest::assistiveTechnologyNames()
     QCOMPARE(accessible->role(), role);
     QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
     QVERIFY(!accessible->text(QAccessible::Description).isEmpty());
+}
+
+void WindowsTest::productAndVersion()
+{
+    QCOMPARE(QApplication::applicationName(), "KARVEL");
+    QCOMPARE(QApplication::applicationVersion(), "1.00");
 }
 
 void WindowsTest::picturesAreCompiledIn_data()
