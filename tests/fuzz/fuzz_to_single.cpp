@@ -1,0 +1,89 @@
+// Text to single on any bytes: a single, or a type mismatch or overflow,
+// never a crash. What it accepts it rounds as the C library does; and the
+// 9-digit text of every finite single converts back to that very single.
+#include "Conversions.h"
+#include "RuntimeError.h"
+
+#include <array>
+#include <bit>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const std::array<const char*, 3> Separators{".", ",", "\u066B"};
+
+void require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// The text as the C library reads it: no white space, '.' as separator.
+std::string forCLibrary(const std::string& text, const std::string& separator)
+{
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, separator.size(), separator) == 0) {
+            plain += '.';
+            i += separator.size() - 1;
+        } else if (!std::strchr(" \t\n\r\v\f", text[i])) {
+            plain += text[i];
+        }
+    }
+    return plain;
+}
+
+void convertAnyText(const std::string& text, const std::string& separator)
+{
+    try {
+        const float value = HostRuntime::toSingle(text);
+        require(std::isfinite(value), "a finite result");
+        const std::string plain = forCLibrary(text, separator);
+        errno = 0;
+        const float expected = std::strtof(plain.c_str(), nullptr);
+        require(std::bit_cast<std::uint32_t>(value) == std::bit_cast<std::uint32_t>(expected),
+                "rounded as the C library rounds");
+    } catch (const HostRuntime::RuntimeError& error) {
+        require(error.kind() == HostRuntime::ErrorKind::TypeMismatch
+                    || error.kind() == HostRuntime::ErrorKind::Overflow,
+                "only a type mismatch or an overflow");
+    }
+}
+
+void roundTrip(float value)
+{
+    if (!std::isfinite(value))
+        return;
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.9g", static_cast<double>(value));
+    const float back = HostRuntime::toSingle(text.data());
+    require(std::bit_cast<std::uint32_t>(back) == std::bit_cast<std::uint32_t>(value),
+            "9 significant digits convert back exactly");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const std::string separator = Separators[data[0] % Separators.size()];
+    HostRuntime::setNumberFormat({separator});
+    convertAnyText(std::string(reinterpret_cast<const char*>(data) + 1, size - 1), separator);
+
+    HostRuntime::setNumberFormat({"."});
+    if (size >= 5) {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, data + 1, sizeof bits);
+        roundTrip(std::bit_cast<float>(bits));
+    }
+    return 0;
+}
