@@ -9,8 +9,32 @@
 namespace HostRuntime {
 
 namespace {
+
 constexpr int StandInStretchPercent = 91;
+
+// The face of every window, looked up once: matching a face is slow.
+const QFont& classicFace()
+{
+    static const QFont face = [] {
+        QFont font;
+        // The bitmap face first; then faces with its proportions (Arial's
+        // metrics, then Helvetica's), then whatever sans-serif face there is.
+        font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
+                          "Nimbus Sans", "Helvetica", "DejaVu Sans"});
+        font.setStyleHint(QFont::SansSerif);
+        font.setWeight(QFont::Normal);
+        // The stand-in faces are wider than the bitmap face at these sizes;
+        // drawn a little narrower, lines of text fill the boxes as they were
+        // laid out for.
+        const QString family = QFontInfo(font).family();
+        if (family != QLatin1String("MS Sans Serif") && family != QLatin1String("Microsoft Sans Serif"))
+            font.setStretch(StandInStretchPercent);
+        return font;
+    }();
+    return face;
 }
+
+} // namespace
 
 QColor systemColour(SystemColour colour)
 {
@@ -37,20 +61,9 @@ QColor toQColor(const Colour& colour, const QColor& otherwise)
 
 QFont classicFont(double points, bool underline)
 {
-    QFont font;
-    // The bitmap face first; then faces with its proportions (Arial's metrics,
-    // then Helvetica's), then whatever sans-serif face the system has.
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
-                      "Nimbus Sans", "Helvetica", "DejaVu Sans"});
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Normal);
+    QFont font = classicFace();
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setUnderline(underline);
-    // The stand-in faces are wider than the bitmap face at these sizes; drawn
-    // a little closer, lines of text fill the boxes as they were laid out for.
-    const QString face = QFontInfo(font).family();
-    if (face != QLatin1String("MS Sans Serif") && face != QLatin1String("Microsoft Sans Serif"))
-        font.setStretch(StandInStretchPercent);
     return font;
 }
 
