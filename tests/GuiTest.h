@@ -3,10 +3,13 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 // GUI tests run inside the program's own application object.
 #define KARVEL_GUI_TEST_MAIN(TestClass)                                        \
@@ -62,4 +65,35 @@ private:
     }
 
     QTimer timer_;
+};
+
+// The main window's six results, in the order they are computed.
+inline const QStringList OutputFields{"Text5", "Text7", "Text9", "Text14", "Text15", "Text16"};
+
+inline QStringList outputsOf(const QWidget& mainWindow)
+{
+    QStringList texts;
+    for (const QString& name : OutputFields)
+        texts << control<QLineEdit>(mainWindow, qPrintable(name)).text();
+    return texts;
+}
+
+// Closes every window a test left open.
+inline void closeAllWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
+}
+
+// Stands in for the browser: records the addresses it is asked to open.
+class StandInBrowser : public QObject {
+    Q_OBJECT
+
+public:
+    StandInBrowser() { QDesktopServices::setUrlHandler("https", this, "openUrl"); }
+    ~StandInBrowser() override { QDesktopServices::unsetUrlHandler("https"); }
+    QList<QUrl> opened;
+
+public slots:
+    void openUrl(const QUrl& url) { opened << url; }
 };

@@ -8,12 +8,6 @@
 
 #include <memory>
 
-namespace {
-
-const QStringList OutputFields{"Text5", "Text7", "Text9", "Text14", "Text15", "Text16"};
-
-} // namespace
-
 class Form1Test : public QObject {
     Q_OBJECT
 
@@ -36,7 +30,7 @@ private slots:
 private:
     void type(const char* field, const QString& text);
     void click(const char* button) { QTest::mouseClick(&control(*window_, button), Qt::LeftButton); }
-    QStringList outputs() const;
+    QStringList outputs() const { return outputsOf(*window_); }
 
     std::unique_ptr<QWidget> window_;
 };
@@ -55,14 +49,6 @@ void Form1Test::type(const char* field, const QString& text)
     auto& box = control<QLineEdit>(*window_, field);
     box.selectAll();
     QTest::keyClicks(&box, text);
-}
-
-QStringList Form1Test::outputs() const
-{
-    QStringList texts;
-    for (const QString& name : OutputFields)
-        texts << control<QLineEdit>(*window_, qPrintable(name)).text();
-    return texts;
 }
 
 void Form1Test::overlapsAreAsDesigned()

@@ -5,7 +5,6 @@
 #include "web.h"
 
 #include <QAccessible>
-#include <QDesktopServices>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,19 +14,6 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(QAccessible::Role)
-
-// Stands in for the browser: records the addresses it is asked to open.
-class Browser : public QObject {
-    Q_OBJECT
-
-public:
-    Browser() { QDesktopServices::setUrlHandler("https", this, "openUrl"); }
-    ~Browser() override { QDesktopServices::unsetUrlHandler("https"); }
-    QList<QUrl> opened;
-
-public slots:
-    void openUrl(const QUrl& url) { opened << url; }
-};
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -70,8 +56,7 @@ void WindowsTest::init()
 
 void WindowsTest::cleanup()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->close();
+    closeAllWindows();
     main_.reset();
 }
 
@@ -187,7 +172,7 @@ void WindowsTest::textsHaveTheirLineStructure()
 
 void WindowsTest::linkOpensThePageOncePerClick()
 {
-    Browser browser;
+    StandInBrowser browser;
     QWidget& link = open("Command3", "web");
     QCOMPARE(control<QLabel>(link, "lblWebPage").text(), QString::fromUtf8(web::WebPageAddress.data()));
     QVERIFY(!control<QLabel>(link, "lblWebPage").text().endsWith('/'));
@@ -200,7 +185,7 @@ void WindowsTest::linkOpensThePageOncePerClick()
 
 void WindowsTest::keyboardLaunchesNothing()
 {
-    Browser browser;
+    StandInBrowser browser;
     QWidget& link = open("Command3", "web");
     QVERIFY(QTest::qWaitForWindowActive(&link));
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab})
