@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 # Warnings stop the build on CI, where nobody is there to read them.
 WERROR := $(if $(CI),ON,OFF)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libxkbcommon-dev fonts-liberation2 xvfb xauth
+            libxkbcommon-dev fonts-liberation2 fonts-dejavu-core xvfb xauth
 
 .PHONY: run test test-plain test-sanitized build deps configure clean
 

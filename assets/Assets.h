@@ -2,7 +2,8 @@
 
 #include <string_view>
 
-// Where the compiled-in pictures are found.
+// Where the compiled-in pictures are found. Each picture and the pointer
+// also has a drawing at twice the resolution, its name ending in "@2x".
 namespace Assets {
 
 inline constexpr std::string_view AntennaDrawing = ":/assets/antenna.png";

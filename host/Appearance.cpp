@@ -1,7 +1,7 @@
 #include "Appearance.h"
 
 #include <QApplication>
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QPalette>
 
 #include <cmath>
@@ -10,25 +10,28 @@ namespace HostRuntime {
 
 namespace {
 
-constexpr int StandInStretchPercent = 91;
+// Liberation Sans has Arial's metrics, which are wider than the bitmap face
+// the windows were laid out for; drawn a little narrower, lines of text fill
+// the boxes as they were meant to.
+constexpr int StretchPercent = 91;
 
-// The face of every window, looked up once: matching a face is slow.
+// The face of every window, compiled in and registered once. Hinting and
+// antialiasing are fixed here, so that neither the fonts installed on a
+// machine nor its font settings change a pixel: unhinted outlines also scale
+// evenly on high-density screens.
 const QFont& classicFace()
 {
     static const QFont face = [] {
-        QFont font;
-        // The bitmap face first; then faces with its proportions (Arial's
-        // metrics, then Helvetica's), then whatever sans-serif face there is.
-        font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
-                          "Nimbus Sans", "Helvetica", "DejaVu Sans"});
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/host/face.ttf"));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (families.isEmpty())
+            qWarning("The compiled-in face could not be loaded; the windows use the system's.");
+        QFont font(families.value(0, QStringLiteral("Sans Serif")));
         font.setStyleHint(QFont::SansSerif);
         font.setWeight(QFont::Normal);
-        // The stand-in faces are wider than the bitmap face at these sizes;
-        // drawn a little narrower, lines of text fill the boxes as they were
-        // laid out for.
-        const QString family = QFontInfo(font).family();
-        if (family != QLatin1String("MS Sans Serif") && family != QLatin1String("Microsoft Sans Serif"))
-            font.setStretch(StandInStretchPercent);
+        font.setStretch(StretchPercent);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
         return font;
     }();
     return face;
@@ -65,6 +68,26 @@ QFont classicFont(double points, bool underline)
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setUnderline(underline);
     return font;
+}
+
+QPixmap picture(std::string_view resource)
+{
+    const QString path = QString::fromUtf8(resource.data(), static_cast<qsizetype>(resource.size()));
+    const qreal ratio = qApp->devicePixelRatio();
+    if (ratio <= 1.0)
+        return QPixmap(path);
+    QString finePath = path;
+    finePath.insert(finePath.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    QPixmap fine(finePath);
+    if (fine.isNull())
+        return QPixmap(path);
+    // Other ratios get it scaled once, smoothly, to the screen's pixels.
+    constexpr qreal FineRatio = 2.0;
+    if (!qFuzzyCompare(ratio, FineRatio))
+        fine = fine.scaled((QSizeF(fine.size()) * (ratio / FineRatio)).toSize(), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+    fine.setDevicePixelRatio(ratio);
+    return fine;
 }
 
 } // namespace HostRuntime

@@ -4,6 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
+
+#include <string_view>
 
 // How the window system's colours and font are matched on this platform.
 namespace HostRuntime {
@@ -13,8 +16,12 @@ QColor systemColour(SystemColour colour);
 
 QColor toQColor(const Colour& colour, const QColor& otherwise);
 
-// "MS Sans Serif" where the platform has it, else the closest sans-serif face
-// it has, at the pixel size the point size has at 96 DPI.
+// The program's own face in place of "MS Sans Serif", at the pixel size the
+// point size has at 96 DPI. No installed face is ever looked up.
 QFont classicFont(double points, bool underline = false);
+
+// A compiled-in picture at its logical size. On a screen whose pixel ratio
+// is above 1 it is drawn from its "@2x" variant, so that it stays sharp.
+QPixmap picture(std::string_view resource);
 
 } // namespace HostRuntime

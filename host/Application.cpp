@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Appearance.h"
 #include "Conversions.h"
 
 #include <QLocale>
@@ -13,6 +14,8 @@ Application::Application(int& argc, char** argv)
     setApplicationName(QStringLiteral(KARVEL_PRODUCT_NAME));
     setApplicationVersion(QStringLiteral(KARVEL_VERSION));
     setNumberFormat({QLocale::system().decimalPoint().toStdString()});
+    // Message boxes and anything else not described take the windows' face too.
+    setFont(classicFont(8.25));
 }
 
 // The windows go before QApplication does.

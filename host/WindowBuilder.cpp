@@ -89,7 +89,7 @@ QWidget* buildPictureBox(const ControlDescription& control, QWidget& window)
     auto* box = new QLabel(&window);
     box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    box->setPixmap(QPixmap(fromUtf8(control.picture)));
+    box->setPixmap(picture(control.picture));
     box->setAutoFillBackground(true);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, systemColour(SystemColour::WindowFace));
@@ -133,7 +133,7 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     widget->setAccessibleName(fromUtf8(control.accessibleName));
     widget->setAccessibleDescription(fromUtf8(control.accessibleDescription));
     if (control.cursor)
-        widget->setCursor(QCursor(QPixmap(fromUtf8(control.cursor->resource)), control.cursor->hotSpotX,
+        widget->setCursor(QCursor(picture(control.cursor->resource), control.cursor->hotSpotX,
                                   control.cursor->hotSpotY));
     return widget;
 }
@@ -141,6 +141,11 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
 void placeWindow(QWidget& window, const WindowDescription& description)
 {
     const QSize clientSize(toPixels(description.clientWidth), toPixels(description.clientHeight));
+    // A window of fixed size has nothing to maximize. Set before the
+    // geometry, which changing the frame would move.
+    if (!description.sizable)
+        window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (description.clientPosition) {
         const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
         const QPoint offset(toPixels(description.clientPosition->first),

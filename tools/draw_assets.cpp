@@ -12,9 +12,11 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
 #include <array>
-#include <vector>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -133,12 +135,21 @@ void drawQuadElement(QPainter& painter, QPointF hub, const std::array<QPointF, 4
     painter.setBrush(Qt::NoBrush);
 }
 
-QImage drawAntenna()
+// A picture of `width` x `height` pixels at `scale` times that resolution,
+// on the pale yellow ground; the painter draws in the 1x coordinates.
+QImage groundFor(int width, int height, int scale)
 {
-    QImage image(195, 343, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(PaleYellow);
+    return image;
+}
+
+QImage drawAntenna(int scale)
+{
+    QImage image = groundFor(195, 343, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     // Seen from the front and a little to the left: the driven element is
     // nearer and larger, the reflector behind it and up to the right.
@@ -201,12 +212,12 @@ QImage drawAntenna()
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage drawFoldedSection()
+QImage drawFoldedSection(int scale)
 {
-    QImage image(257, 265, QImage::Format_ARGB32_Premultiplied);
-    image.fill(PaleYellow);
+    QImage image = groundFor(257, 265, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     const QRectF insulator(14, 182, 60, 34);
     const QRectF boom(insulator.right(), 192, 257 - insulator.right() + 2, 16);
@@ -274,37 +285,67 @@ QImage drawFoldedSection()
 
 // The pointer over the link: a hand with its index finger up. B is the
 // outline, W the fill; the fingertip's outline is the hot spot.
-QImage drawHandPointer()
+using PixelArt = std::vector<std::string>;
+
+const PixelArt Hand{
+    ".....BB.........",
+    "....BWWB........",
+    "....BWWB........",
+    "....BWWB........",
+    "....BWWBBB......",
+    "....BWWBWWBBB...",
+    "....BWWBWWBWWBB.",
+    ".BB.BWWBWWBWWBWB",
+    "BWWBBWWWWWWWWBWB",
+    "BWWWBWWWWWWWWWWB",
+    ".BWWBWWWWWWWWWWB",
+    "..BWWWWWWWWWWWWB",
+    "..BWWWWWWWWWWWB.",
+    "...BWWWWWWWWWWB.",
+    "...BWWWWWWWWWB..",
+    "....BWWWWWWWWB..",
+    "....BWWWWWWWWB..",
+    "....BBBBBBBBBB..",
+};
+
+// Twice the resolution by the Scale2x rule: each cell becomes four, and a
+// corner takes its neighbours' colour where they agree, so that diagonal
+// edges come out as finer steps rather than as doubled ones.
+PixelArt doubled(const PixelArt& art)
 {
-    static constexpr std::array<const char*, 18> Hand{
-        ".....BB.........",
-        "....BWWB........",
-        "....BWWB........",
-        "....BWWB........",
-        "....BWWBBB......",
-        "....BWWBWWBBB...",
-        "....BWWBWWBWWBB.",
-        ".BB.BWWBWWBWWBWB",
-        "BWWBBWWWWWWWWBWB",
-        "BWWWBWWWWWWWWWWB",
-        ".BWWBWWWWWWWWWWB",
-        "..BWWWWWWWWWWWWB",
-        "..BWWWWWWWWWWWB.",
-        "...BWWWWWWWWWWB.",
-        "...BWWWWWWWWWB..",
-        "....BWWWWWWWWB..",
-        "....BWWWWWWWWB..",
-        "....BBBBBBBBBB..",
+    const int rows = static_cast<int>(art.size());
+    const int columns = static_cast<int>(art.front().size());
+    const auto at = [&](int row, int column) {
+        row = std::clamp(row, 0, rows - 1);
+        column = std::clamp(column, 0, columns - 1);
+        return art[row][column];
     };
+    PixelArt result(rows * 2, std::string(columns * 2, '.'));
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            const char centre = at(row, column), above = at(row - 1, column), below = at(row + 1, column),
+                       left = at(row, column - 1), right = at(row, column + 1);
+            const bool apart = above != below && left != right;
+            result[row * 2][column * 2] = apart && left == above ? left : centre;
+            result[row * 2][column * 2 + 1] = apart && above == right ? right : centre;
+            result[row * 2 + 1][column * 2] = apart && left == below ? left : centre;
+            result[row * 2 + 1][column * 2 + 1] = apart && below == right ? right : centre;
+        }
+    return result;
+}
+
+QImage drawHandPointer(int scale)
+{
     constexpr int left = 13 - 5; // the fingertip's column lands on the hot spot
     constexpr int top = 9;
-    QImage image(32, 32, QImage::Format_ARGB32);
+    const PixelArt art = scale == 2 ? doubled(Hand) : Hand;
+    QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    for (int row = 0; row < static_cast<int>(Hand.size()); ++row)
-        for (int column = 0; column < 16; ++column) {
-            const char cell = Hand[row][column];
+    for (int row = 0; row < static_cast<int>(art.size()); ++row)
+        for (int column = 0; column < static_cast<int>(art[row].size()); ++column) {
+            const char cell = art[row][column];
             if (cell != '.')
-                image.setPixelColor(left + column, top + row, cell == 'B' ? Qt::black : Qt::white);
+                image.setPixelColor(left * scale + column, top * scale + row, cell == 'B' ? Qt::black : Qt::white);
         }
     return image;
 }
@@ -450,9 +491,14 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const bool saved = save(drawAntenna(), folder, QStringLiteral("antenna.png"))
-        && save(drawFoldedSection(), folder, QStringLiteral("fold.png"))
-        && save(drawHandPointer(), folder, QStringLiteral("hand.png"))
+    // Each picture and the pointer also at twice the resolution, for
+    // high-density screens, named as Qt names such variants.
+    const bool saved = save(drawAntenna(1), folder, QStringLiteral("antenna.png"))
+        && save(drawAntenna(2), folder, QStringLiteral("antenna@2x.png"))
+        && save(drawFoldedSection(1), folder, QStringLiteral("fold.png"))
+        && save(drawFoldedSection(2), folder, QStringLiteral("fold@2x.png"))
+        && save(drawHandPointer(1), folder, QStringLiteral("hand.png"))
+        && save(drawHandPointer(2), folder, QStringLiteral("hand@2x.png"))
         && saveBytes(drawIcon(), folder, QStringLiteral("karvel.ico"))
         // The desktop's icon theme takes the sixteen-colour images as PNG.
         && save(iconPicture(16), folder, QStringLiteral("karvel-16.png"))
