@@ -5,6 +5,8 @@
 #include "FloatingPoint.h"
 #include "Module1.h"
 
+#include <string>
+
 namespace {
 // Speed of light in Mm/s, so that it over a frequency in MHz is a wavelength
 // in metres. Single precision, as the program has always held it.
@@ -15,13 +17,14 @@ constexpr double CentimetresPerInch = 2.54;
 
 void CalculateDimensions(LengthUnit unit, HostRuntime::Fields& fields)
 {
-    Module1::Frequency = HostRuntime::toSingle(fields.text(FrequencyField));
+    const std::string input = fields.text(FrequencyField);
+    Module1::Frequency = HostRuntime::toSingle(input);
 
     HostRuntime::FloatingPointStatus arithmetic;
     for (const Dimension& dimension : DimensionTable) {
         // Recomputed for every row: nothing but the frequency carries over.
         const double wavelength = arithmetic.divide(SpeedOfLight, Module1::Frequency);
-        arithmetic.check();
+        arithmetic.check(input); // the divisor is the frequency as typed
         double length = arithmetic.multiply(
             arithmetic.multiply(wavelength, dimension.wavelengthFraction), CentimetresPerMetre);
         if (unit == LengthUnit::Inch)

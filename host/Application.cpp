@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "Appearance.h"
 #include "Conversions.h"
 
@@ -16,6 +17,7 @@ Application::Application(int& argc, char** argv)
     setNumberFormat({QLocale::system().decimalPoint().toStdString()});
     // Message boxes and anything else not described take the windows' face too.
     setFont(classicFont(8.25));
+    presentToAssistiveTechnology();
 }
 
 // The windows go before QApplication does.

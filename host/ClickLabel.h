@@ -5,6 +5,7 @@
 namespace HostRuntime {
 
 // A label that reports a click: a left button pressed and released on it.
+// The second half of a double-click is no click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 
@@ -12,7 +13,7 @@ public:
     using QLabel::QLabel;
 
     // Presented to assistive technology as a link that a press action clicks.
-    void makeLink();
+    void makeLink() { link_ = true; }
     bool isLink() const { return link_; }
 
 signals:
@@ -21,6 +22,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -26,24 +26,11 @@ bool isWhiteSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// The text as a report can quote it: long pasted texts are cut short,
-// never inside a UTF-8 sequence.
-std::string quoted(std::string_view text)
-{
-    constexpr std::size_t shown = 40;
-    if (text.size() <= shown)
-        return "\"" + std::string(text) + "\"";
-    std::size_t cut = shown;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return "\"" + std::string(text.substr(0, cut)) + "...\"";
-}
-
 [[noreturn]] void notANumber(std::string_view text)
 {
     if (text.empty())
         throw RuntimeError(ErrorKind::TypeMismatch, "The text is empty; a number is needed.");
-    throw RuntimeError(ErrorKind::TypeMismatch, quoted(text) + " is not a number.");
+    throw RuntimeError(ErrorKind::TypeMismatch, quotedForReport(text) + " is not a number.");
 }
 
 // The parts of a number text that passed the grammar.
@@ -53,6 +40,12 @@ struct NumberText {
     std::string_view fractionDigits;
     bool exponentNegative = false;
     std::string_view exponentDigits;
+
+    bool isZero() const
+    {
+        const auto zeros = [](std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; };
+        return zeros(integerDigits) && zeros(fractionDigits);
+    }
 };
 
 class NumberScanner {
@@ -143,17 +136,35 @@ long long leadingExponent(const NumberText& number)
 
 } // namespace
 
+std::string quotedForReport(std::string_view text)
+{
+    constexpr std::size_t shown = 40;
+    if (text.size() <= shown)
+        return "\"" + std::string(text) + "\"";
+    std::size_t cut = shown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    const auto characters = std::count_if(text.begin(), text.end(),
+                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return "\"" + std::string(text.substr(0, cut)) + "...\" (" + std::to_string(characters) + " characters)";
+}
+
 const NumberFormat& numberFormat() { return currentFormat(); }
 
 void setNumberFormat(NumberFormat format) { currentFormat() = std::move(format); }
+
+bool writesZero(std::string_view text)
+{
+    NumberText number;
+    return NumberScanner(text, currentFormat().decimalSeparator).scan(number) && number.isZero();
+}
 
 float toSingle(std::string_view text)
 {
     NumberText number;
     if (!NumberScanner(text, currentFormat().decimalSeparator).scan(number))
         notANumber(text);
-    const auto isZero = [](std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; };
-    if (isZero(number.integerDigits) && isZero(number.fractionDigits))
+    if (number.isZero())
         return number.negative ? -0.0f : 0.0f;
 
     std::string plain;
@@ -167,7 +178,8 @@ float toSingle(std::string_view text)
     if (error == std::errc::result_out_of_range) {
         if (leadingExponent(number) >= 0)
             throw RuntimeError(ErrorKind::Overflow,
-                               quoted(text) + " is too large for a single-precision number.");
+                               quotedForReport(text) + " is beyond the range of a single-precision number, which ends at "
+                                   + (number.negative ? "-3.40282347E+38." : "3.40282347E+38."));
         magnitude = 0.0f;
     } else if (error != std::errc() || end != plain.data() + plain.size()) {
         notANumber(text);

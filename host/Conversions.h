@@ -23,6 +23,14 @@ void setNumberFormat(NumberFormat format);
 // beyond the single range; a number too small for a single becomes zero.
 float toSingle(std::string_view text);
 
+// Whether the text is a number all of whose digits are zero ("00.0", "-0e5"),
+// as against one that only becomes zero in single precision ("1e-50").
+bool writesZero(std::string_view text);
+
+// The text in quotes, as a report quotes what the user typed: a long text
+// is cut short, never inside a character.
+std::string quotedForReport(std::string_view text);
+
 // A double in general number format: up to 15 significant digits, correctly
 // rounded, without trailing zeros, group separators or trailing separator;
 // the locale's decimal separator; exponent form ("1.191E-05", "2.1E+47") when

@@ -9,26 +9,6 @@
 
 namespace HostRuntime {
 
-namespace {
-
-// What the user can do about each kind of error, in one sentence.
-QString advice(ErrorKind kind)
-{
-    switch (kind) {
-    case ErrorKind::TypeMismatch: return QStringLiteral("Type a number, for example 28.5, and try again.");
-    case ErrorKind::Overflow: return QStringLiteral("Use a smaller number and try again.");
-    case ErrorKind::DivisionByZero:
-        return QStringLiteral("Type a number other than zero, for example 28.5, and try again.");
-    case ErrorKind::InvalidOperation: return QStringLiteral("Check the number you typed and try again.");
-    case ErrorKind::FailedControlCall: return QStringLiteral("Close the window and open it again.");
-    case ErrorKind::PageNotOpened:
-        return QStringLiteral("Check that a default web browser is set up, or type the address into one.");
-    }
-    return {};
-}
-
-} // namespace
-
 void runHandler(const std::function<void()>& handler)
 {
     try {
@@ -44,7 +24,7 @@ void reportError(const RuntimeError& error)
                     QString::fromUtf8(error.name().data(), static_cast<qsizetype>(error.name().size())),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("RuntimeErrorReport"));
-    box.setInformativeText(QString::fromStdString(error.detail()) + QLatin1Char(' ') + advice(error.kind()));
+    box.setInformativeText(QString::fromStdString(error.detail() + ' ' + error.advice()));
     box.exec();
 }
 

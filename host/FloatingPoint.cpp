@@ -1,5 +1,6 @@
 #include "FloatingPoint.h"
 
+#include "Conversions.h"
 #include "RuntimeError.h"
 
 #include <cmath>
@@ -37,7 +38,25 @@ double FloatingPointStatus::multiply(double left, double right)
     return product;
 }
 
-void FloatingPointStatus::check()
+namespace {
+
+[[noreturn]] void divisionByZero(std::string_view divisorText)
+{
+    if (divisorText.empty())
+        throw RuntimeError(ErrorKind::DivisionByZero, "A number was divided by zero.");
+    const std::string quoted = quotedForReport(divisorText);
+    if (writesZero(divisorText))
+        throw RuntimeError(ErrorKind::DivisionByZero, quoted + " is zero, and a number was divided by it.");
+    // The user typed a number other than zero; it only became zero.
+    throw RuntimeError(ErrorKind::DivisionByZero,
+                       quoted + " is too small for a single-precision number and reads as zero in single "
+                                "precision, and a number was divided by it.",
+                       "Type a number further from zero, for example 28.5, and try again.");
+}
+
+} // namespace
+
+void FloatingPointStatus::check(std::string_view divisorText)
 {
     const unsigned faults = faults_;
     faults_ = 0;
@@ -45,10 +64,10 @@ void FloatingPointStatus::check()
         throw RuntimeError(ErrorKind::InvalidOperation,
                            "A calculation had no defined result.");
     if (faults & ZeroDivideFault)
-        throw RuntimeError(ErrorKind::DivisionByZero, "A number was divided by zero.");
+        divisionByZero(divisorText);
     if (faults & OverflowFault)
-        throw RuntimeError(ErrorKind::Overflow,
-                           "A result was too large to be represented.");
+        throw RuntimeError(ErrorKind::Overflow, "A result was too large to be represented.",
+                           "Check the number you typed and try again.");
 }
 
 } // namespace HostRuntime

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace HostRuntime {
 
 // Double arithmetic that records the faults a processor would flag (invalid
@@ -12,8 +14,9 @@ public:
     double multiply(double left, double right);
 
     // Raises the run-time error of the most serious recorded fault and
-    // clears the record; returns when there is none.
-    void check();
+    // clears the record; returns when there is none. `divisorText`, when
+    // given, is the text the divisor was read from, for the report to quote.
+    void check(std::string_view divisorText = {});
 
 private:
     void record(unsigned fault) { faults_ |= fault; }

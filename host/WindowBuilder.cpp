@@ -12,6 +12,7 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace HostRuntime {
@@ -52,6 +53,9 @@ void colourTextBox(QWidget& box, const ControlDescription& control, const QColor
 QWidget* buildTextBox(const ControlDescription& control, QWidget& window)
 {
     auto* box = new QLineEdit(fromUtf8(control.text), &window);
+    // Qt's default of 32767 characters would silently drop the rest of a
+    // longer paste, and a cut-off number can mean another number.
+    box->setMaxLength(std::numeric_limits<int>::max());
     box->setFrame(control.style != ControlStyle::Caption);
     box->setAlignment(horizontalAlignment(control) | Qt::AlignVCenter);
     box->setCursorPosition(0);

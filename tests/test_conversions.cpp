@@ -111,6 +111,9 @@ void ConversionsTest::textToSingle_data()
     QTest::newRow("beyond range, negative") << "-1e39" << "." << 0.0f << overflow;
     QTest::newRow("huge exponent") << "1e99999999999999999999" << "." << 0.0f << overflow;
     QTest::newRow("many digits") << QString(60, '9') << "." << 0.0f << overflow;
+    // Beyond a text box's old limit of 32,767 characters, every one counts.
+    QTest::newRow("32,770 characters") << "3." + QString(32765, '0') + "1e2" << "." << 300.0f << none;
+    QTest::newRow("100,000 digits") << QString(100000, '9') << "." << 0.0f << overflow;
 }
 
 void ConversionsTest::textToSingle()

@@ -4,6 +4,7 @@
 #include "Module1.h"
 #include "web.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,6 +29,8 @@ private slots:
     void otherBoxesHaveNoInfluence();
     void errorsAreReportedAndTheProgramGoesOn_data();
     void errorsAreReportedAndTheProgramGoesOn();
+    void longPastesAreHeldWhole_data();
+    void longPastesAreHeldWhole();
     void resizingMovesNothing();
     void textsStayInsideTheirBoxes();
 
@@ -166,11 +169,21 @@ void Form1Test::errorsAreReportedAndTheProgramGoesOn_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("error");
     QTest::addColumn<float>("frequencyAfter");
-    QTest::newRow("nothing typed yet") << "" << "Division by zero" << 0.0f;
-    QTest::newRow("zero") << "0" << "Division by zero" << 0.0f;
-    QTest::newRow("not a number") << "abc" << "Type mismatch" << 14.2f;
-    QTest::newRow("empty") << "\b" << "Type mismatch" << 14.2f;
-    QTest::newRow("beyond single range") << "1e39" << "Overflow" << 14.2f;
+    QTest::addColumn<QString>("report"); // what the report explains, and what it advises
+    QTest::newRow("nothing typed yet") << "" << "Division by zero" << 0.0f
+        << "\"00.0\" is zero, and a number was divided by it. Type a number other than zero";
+    QTest::newRow("negative zero") << "-0" << "Division by zero" << -0.0f << "\"-0\" is zero";
+    QTest::newRow("too small for a single") << "1e-50" << "Division by zero" << 0.0f
+        << "\"1e-50\" is too small for a single-precision number and reads as zero in single precision, and "
+           "a number was divided by it. Type a number further from zero";
+    QTest::newRow("too small, negative") << "-1e-50" << "Division by zero" << -0.0f << "further from zero";
+    QTest::newRow("not a number") << "abc" << "Type mismatch" << 14.2f << "\"abc\" is not a number. Type a number";
+    QTest::newRow("empty") << "\b" << "Type mismatch" << 14.2f << "The text is empty";
+    QTest::newRow("beyond single range") << "1e39" << "Overflow" << 14.2f
+        << "\"1e39\" is beyond the range of a single-precision number, which ends at 3.40282347E+38. "
+           "Type a number closer to zero";
+    QTest::newRow("beyond single range, negative") << "-1e39" << "Overflow" << 14.2f
+        << "which ends at -3.40282347E+38. Type a number closer to zero";
 }
 
 void Form1Test::errorsAreReportedAndTheProgramGoesOn()
@@ -178,6 +191,7 @@ void Form1Test::errorsAreReportedAndTheProgramGoesOn()
     QFETCH(QString, input);
     QFETCH(QString, error);
     QFETCH(float, frequencyAfter);
+    QFETCH(QString, report);
 
     Module1::Frequency = 14.2f;
     if (!input.isEmpty())
@@ -190,13 +204,37 @@ void Form1Test::errorsAreReportedAndTheProgramGoesOn()
         QCOMPARE(Module1::Frequency, frequencyAfter);
     }
     QCOMPARE(reports.names, QStringList(2, error));
-    QVERIFY(reports.explanations.first().contains("try again"));
+    QVERIFY2(reports.explanations.first().contains(report), qPrintable(reports.explanations.first()));
+    QVERIFY(reports.explanations.first().endsWith("and try again."));
     QCOMPARE(control<QLineEdit>(*window_, "Text3").text(), typed);
 
     type("Text3", "300");
     click("Command2");
     QCOMPARE(outputs().first(), "12.833");
     QVERIFY(window_->isVisible());
+}
+
+void Form1Test::longPastesAreHeldWhole_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("spacing"); // in centimetres, or the error
+    QTest::newRow("32,770 characters meaning 300") << "3." + QString(32765, '0') + "1e2" << "12.833";
+    QTest::newRow("100,000 nines") << QString(100000, '9') << "Overflow";
+}
+
+void Form1Test::longPastesAreHeldWhole()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, spacing);
+    QGuiApplication::clipboard()->setText(pasted);
+    auto& input = control<QLineEdit>(*window_, "Text3");
+    QTest::keyClick(&input, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&input, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(input.text(), pasted);
+    ErrorReports reports;
+    click("Command2");
+    QCOMPARE(reports.names.isEmpty() ? outputs().first() : reports.names.first(), spacing);
+    QCOMPARE(input.text(), pasted);
 }
 
 void Form1Test::resizingMovesNothing()

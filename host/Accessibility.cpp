@@ -1,0 +1,53 @@
+#include "Accessibility.h"
+
+#include "ClickLabel.h"
+
+#include <QAccessibleWidget>
+
+namespace HostRuntime {
+
+namespace {
+
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(ClickLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString own = QAccessibleWidget::text(kind);
+        return kind == QAccessible::Name && own.isEmpty() ? label()->text() : own;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit label()->clicked();
+    }
+
+private:
+    ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
+};
+
+QAccessibleInterface* programInterface(const QString&, QObject* object)
+{
+    if (auto* label = qobject_cast<ClickLabel*>(object); label && label->isLink())
+        return new LinkAccessible(label);
+    // The windows are plain widgets, which Qt presents as mere fillers.
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->isWindow() && widget->metaObject() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void presentToAssistiveTechnology()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(programInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace HostRuntime

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace HostRuntime {
+
+// How the program presents itself to assistive technology: each window as a
+// window (a frame) named by its caption, each link label as a link that a
+// press action follows. Installed once, at start.
+void presentToAssistiveTechnology();
+
+} // namespace HostRuntime

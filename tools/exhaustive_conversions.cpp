@@ -1,0 +1,101 @@
+// Checks both conversions on every finite single, on every core:
+//   exhaustive_conversions [STEP]
+// 1. The 9-digit text of each single converts back to exactly that single.
+// 2. Each single widened to double prints in the general format and reads
+//    back as its value rounded to 15 significant digits.
+// STEP > 1 checks every STEP-th bit pattern only, for a quick run.
+#include "Conversions.h"
+#include "RuntimeError.h"
+
+#include <array>
+#include <atomic>
+#include <bit>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Tally {
+    std::uint64_t checked = 0;
+    std::uint64_t failed = 0;
+};
+
+double parsed(std::string_view text)
+{
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// What the general format must look like: a plain or E-form number without
+// trailing zeros after the separator.
+bool looksGeneral(const std::string& text)
+{
+    const std::string mantissa = text.substr(0, text.find('E'));
+    if (mantissa.find('.') != std::string::npos && (mantissa.back() == '0' || mantissa.back() == '.'))
+        return false;
+    return text.find_first_not_of("-0123456789.E+") == std::string::npos;
+}
+
+bool checkSingle(float single)
+{
+    std::array<char, 32> buffer{};
+    auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), single, std::chars_format::scientific, 8).ptr;
+    try {
+        const float back = HostRuntime::toSingle(std::string_view(buffer.data(), end - buffer.data()));
+        if (std::bit_cast<std::uint32_t>(back) != std::bit_cast<std::uint32_t>(single))
+            return false;
+        const double widened = single;
+        const std::string text = HostRuntime::doubleToText(widened);
+        end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), widened, std::chars_format::scientific, 14).ptr;
+        const double rounded = parsed(std::string_view(buffer.data(), end - buffer.data()));
+        return looksGeneral(text) && parsed(text) == rounded;
+    } catch (const HostRuntime::RuntimeError&) {
+        return false;
+    }
+}
+
+void checkShare(std::uint64_t first, std::uint64_t step, Tally& tally)
+{
+    for (std::uint64_t bits = first; bits <= 0xFFFFFFFFu; bits += step) {
+        const float single = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
+        if (!std::isfinite(single))
+            continue;
+        ++tally.checked;
+        if (!checkSingle(single) && ++tally.failed <= 10)
+            std::fprintf(stderr, "fails: bit pattern 0x%08llx\n", static_cast<unsigned long long>(bits));
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::uint64_t sample = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1;
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<Tally> tallies(cores);
+    std::vector<std::thread> workers;
+    for (unsigned core = 0; core < cores; ++core)
+        workers.emplace_back(checkShare, core * std::max<std::uint64_t>(sample, 1),
+                             cores * std::max<std::uint64_t>(sample, 1), std::ref(tallies[core]));
+    for (std::thread& worker : workers)
+        worker.join();
+    Tally total;
+    for (const Tally& tally : tallies) {
+        total.checked += tally.checked;
+        total.failed += tally.failed;
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%llu finite singles checked on %u cores in %.0f s: %llu failed\n",
+                static_cast<unsigned long long>(total.checked), cores, seconds,
+                static_cast<unsigned long long>(total.failed));
+    return total.failed == 0 ? 0 : 1;
+}
