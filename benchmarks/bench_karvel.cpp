@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the conversions, the calculation and a click through the real
 // main window:
 //   QT_QPA_PLATFORM=offscreen build/benchmarks/bench_karvel

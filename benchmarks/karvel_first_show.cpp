@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own start, ending as soon as its main window is shown.
 #include "Application.h"
 #include "Assets.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least Qt Widgets program: one plain window, ending once it is shown.
 #include <QApplication>
 #include <QTimer>

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The KARVEL developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The three windows render pixel for pixel alike whatever fonts the machine
 # has: with its own, with DejaVu's alone and with none at all.
 #   cmake -DSCREENSHOTS=<tool> -DFONTCONFIGS=<folder> -DWORK=<folder> -P same_pixels.cmake

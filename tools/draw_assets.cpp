@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's pictures, pointer and icon into a folder (assets/):
 //   draw_assets OUTPUT_FOLDER
 // The results are committed; rerun this after changing a drawing.
@@ -459,6 +463,19 @@ QByteArray drawIcon()
     return directory + images;
 }
 
+// The same blank window as a scalable picture, on the 32 x 32 grid.
+QByteArray drawScalableIcon()
+{
+    return QByteArrayLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\">\n"
+        "  <rect x=\"2.5\" y=\"4.5\" width=\"27\" height=\"23\" fill=\"#ffffff\" stroke=\"#000000\"/>\n"
+        "  <rect x=\"3\" y=\"5\" width=\"26\" height=\"6\" fill=\"#000080\"/>\n"
+        "  <path d=\"M3 11.5H29\" stroke=\"#000000\"/>\n"
+        "  <path d=\"M3.5 12V27M4 12.5H29\" stroke=\"#c0c0c0\"/>\n"
+        "</svg>\n");
+}
+
 bool saveBytes(const QByteArray& bytes, const QDir& folder, const QString& name)
 {
     QFile file(folder.filePath(name));
@@ -500,8 +517,10 @@ int main(int argc, char* argv[])
         && save(drawHandPointer(1), folder, QStringLiteral("hand.png"))
         && save(drawHandPointer(2), folder, QStringLiteral("hand@2x.png"))
         && saveBytes(drawIcon(), folder, QStringLiteral("karvel.ico"))
-        // The desktop's icon theme takes the sixteen-colour images as PNG.
-        && save(iconPicture(16), folder, QStringLiteral("karvel-16.png"))
-        && save(iconPicture(32), folder, QStringLiteral("karvel-32.png"));
-    return saved ? 0 : 1;
+        && saveBytes(drawScalableIcon(), folder, QStringLiteral("karvel.svg"));
+    // The desktop's icon theme takes the sixteen-colour window as PNG too.
+    bool icons = saved;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icons = icons && save(iconPicture(size), folder, QStringLiteral("karvel-%1.png").arg(size));
+    return icons ? 0 : 1;
 }

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks both conversions on every finite single, on every core:
 //   exhaustive_conversions [STEP]
 // 1. The 9-digit text of each single converts back to exactly that single.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The KARVEL developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up against the least Qt Widgets program, in the same run, taking
 # turns: the time from start to the first shown main window (the probe
 # programs end there) and the peak resident memory, medians of N runs.

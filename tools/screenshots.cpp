@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's three windows to PNG for the README:
 //   QT_QPA_PLATFORM=offscreen screenshots OUTPUT_FOLDER
 // The main window is shown after a calculation for 28.5 MHz in centimetres.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "WindowDescription.h"
@@ -11,8 +15,8 @@
 // user's default browser.
 namespace web {
 
-// The author's page, shown without a trailing "/".
-inline constexpr std::string_view WebPageAddress = "https://example.net/quad";
+// The author's page, shown without a trailing "/"; the build sets it.
+inline constexpr std::string_view WebPageAddress = KARVEL_WEB_PAGE;
 
 extern const HostRuntime::WindowDescription Description;
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Double to text on any double: the text follows the general format and
 // reads back as the value rounded to 15 significant digits.
 #include "Conversions.h"

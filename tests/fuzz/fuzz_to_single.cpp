@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text to single on any bytes: a single, or a type mismatch or overflow,
 // never a crash. What it accepts it rounds as the C library does; and the
 // 9-digit text of every finite single converts back to that very single.
