@@ -6,6 +6,8 @@
 #   make test     builds everything and runs every test, plain and then again
 #                 under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make package  builds the Debian package dist/karvel_*.deb
+#   make windows  cross-builds for Windows, tests it under Wine and makes
+#                 dist/karvel-1.00-win64.zip (KARVEL_QT_MINGW: a ready Qt)
 # Each first installs the Debian packages it needs that are missing (with
 # sudo when not root).
 
@@ -18,6 +20,7 @@ WERROR := $(if $(CI),ON,OFF)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libxkbcommon-dev fonts-liberation2 fonts-dejavu-core xvfb xauth
 PACKAGING_TOOLS := dpkg-dev file
+WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev
 
 # Installs the Debian packages of $(1) that are missing.
 install-missing = missing=""; \
@@ -30,7 +33,7 @@ install-missing = missing=""; \
 	  $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure package clean
+.PHONY: run test test-plain test-sanitized build deps configure package windows clean
 
 run: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target karvel
@@ -63,8 +66,12 @@ package: deps
 	cd $(PACKAGE_DIR) && cpack -G DEB -B $(CURDIR)/dist
 	@ls dist/*.deb
 
+windows: deps
+	@$(call install-missing,$(WINDOWS_TOOLS))
+	JOBS=$(JOBS) windows/build.sh
+
 deps:
 	@$(call install-missing,$(PACKAGES))
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) dist
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) build-windows dist

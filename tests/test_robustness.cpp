@@ -242,6 +242,8 @@ void RobustnessTest::memoryStaysFlatOverManyClicks()
     };
     clicks(2000); // let caches and allocator pools settle first
     const qint64 before = residentBytes();
+    if (before < 0)
+        QSKIP("this system tells no resident memory");
     clicks(20000);
     const qint64 growth = residentBytes() - before;
     qInfo("resident memory grew by %lld bytes over 20000 clicks", static_cast<long long>(growth));

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KARVEL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Runs a Windows program of the cross build under Wine, as CTest's
+# emulator:  wine-run.sh PROGRAM.exe [ARGUMENTS...]
+# Wine hands no QT_* variable to the program, so they are set on the
+# Windows side. Qt and the MinGW runtime come from WINEPATH; the Wine
+# prefix is kept in the cache, so that Wine sets it up only once.
+set -euo pipefail
+: "${KARVEL_QT_MINGW:?set KARVEL_QT_MINGW to the Qt for MinGW prefix}"
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/karvel/wine}
+mkdir -p "$WINEPREFIX"
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
+export WINEPATH="$(windows_path "$KARVEL_QT_MINGW/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(windows_path /usr/x86_64-w64-mingw32/lib)"
+settings=""
+while IFS='=' read -r name value; do
+    settings+="set $name=$value&& "
+done < <(env | grep -E '^QT_[A-Z_]+=' || true)
+program=$(windows_path "$1")
+name=$(basename "$1")
+shift
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=wine64
+# A Qt test's log does not come through Wine's console; it goes to a file,
+# shown once the test has ended.
+log=""
+if [[ $name == test_* ]]; then
+    log=$(mktemp)
+    trap 'rm -f "$log"' EXIT
+    set -- "$@" -o "$(windows_path "$log"),txt"
+fi
+status=0
+"$wine" cmd /c "${settings}$program $*" || status=$?
+[ -z "$log" ] || cat "$log"
+exit "$status"
