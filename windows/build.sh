@@ -20,13 +20,12 @@ if [ -z "${KARVEL_QT_MINGW:-}" ]; then
     KARVEL_QT_MINGW=$cache/qt6-mingw-6.4.2
     [ -f "$KARVEL_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" ] || windows/build-qt.sh "$KARVEL_QT_MINGW"
 fi
-export KARVEL_QT_MINGW
 toolchain=$KARVEL_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake
 [ -f "$toolchain" ] || { echo "make windows: no Qt for MinGW in $KARVEL_QT_MINGW" >&2; exit 1; }
 
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$top/windows/mingw-w64-x86_64.cmake" \
-      -DCMAKE_CROSSCOMPILING_EMULATOR="$top/windows/wine-run.sh"
+      "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/windows/wine-run.sh;--qt;$KARVEL_QT_MINGW"
 cmake --build build-windows -j "$jobs"
 (cd build-windows && ctest --output-on-failure -j "$jobs" --timeout 600)
 
@@ -58,12 +57,10 @@ unzip -q "dist/$name.zip" -d "$smoke"
 cp build-windows/smoke_exit.exe "$smoke/$name/"
 # The zip's platform plugin needs a display; offscreen is for this run only.
 cp "$KARVEL_QT_MINGW/plugins/platforms/qoffscreen.dll" "$smoke/$name/platforms/"
-export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=-all
-mkdir -p "$WINEPREFIX"
-winepath() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
-env -u WINEPATH /usr/lib/wine/wine64 cmd /c "set QT_QPA_PLATFORM=offscreen&& $(winepath "$smoke/$name/smoke_exit.exe")"
+export QT_QPA_PLATFORM=offscreen
+windows/wine-run.sh "$smoke/$name/smoke_exit.exe"
 status=0
-env -u WINEPATH timeout 10 /usr/lib/wine/wine64 cmd /c "set QT_QPA_PLATFORM=offscreen&& $(winepath "$smoke/$name/karvel.exe")" || status=$?
+timeout 10 windows/wine-run.sh "$smoke/$name/karvel.exe" || status=$?
 [ "$status" -eq 124 ] || { echo "make windows: karvel.exe did not stay up (exit $status)" >&2; exit 1; }
 /usr/lib/wine/wineserver -k || true
 echo "smoke run: the unpacked program came up and stayed up, and ended cleanly on EXIT"

@@ -2,19 +2,25 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Runs a Windows program of the cross build under Wine, as CTest's
-# emulator:  wine-run.sh PROGRAM.exe [ARGUMENTS...]
-# Wine hands no QT_* variable to the program, so they are set on the
-# Windows side. Qt and the MinGW runtime come from WINEPATH; the Wine
-# prefix is kept in the cache, so that Wine sets it up only once.
+# Runs a Windows program of the cross build under Wine:
+#   wine-run.sh [--qt PREFIX] PROGRAM.exe [ARGUMENTS...]
+# With --qt (as CTest's emulator), Qt and the MinGW runtime come from
+# WINEPATH; without, the program must bring its own libraries, as an
+# unpacked zip does. Wine hands no QT_* variable to the program, so they are
+# set on the Windows side. The Wine prefix is kept in the cache, so that Wine
+# sets it up only once.
 set -euo pipefail
-: "${KARVEL_QT_MINGW:?set KARVEL_QT_MINGW to the Qt for MinGW prefix}"
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/karvel/wine}
 mkdir -p "$WINEPREFIX"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
-export WINEPATH="$(windows_path "$KARVEL_QT_MINGW/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix);$(windows_path /usr/x86_64-w64-mingw32/lib)"
+unset WINEPATH
+if [ "${1:-}" = --qt ]; then
+    WINEPATH="$(windows_path "$2/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
+    export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
+    shift 2
+fi
 settings=""
 while IFS='=' read -r name value; do
     settings+="set $name=$value&& "
