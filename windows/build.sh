@@ -63,5 +63,18 @@ status=0
 timeout 10 windows/wine-run.sh "$smoke/$name/karvel.exe" || status=$?
 [ "$status" -eq 124 ] || { echo "make windows: karvel.exe did not stay up (exit $status)" >&2; exit 1; }
 /usr/lib/wine/wineserver -k || true
-echo "smoke run: the unpacked program came up and stayed up, and ended cleanly on EXIT"
+
+# The link on a display, through Wine's window driver: a click must reach
+# Wine's browser launcher, which hands the page to xdg-open; a stand-in
+# records it.
+unset QT_QPA_PLATFORM
+page=$(sed -n 's/^KARVEL_WEB_PAGE:STRING=//p' build-windows/CMakeCache.txt)/
+mkdir "$smoke/bin"
+printf '#!/bin/sh\necho "$*" >> "%s/opened"\n' "$smoke" > "$smoke/bin/xdg-open"
+chmod +x "$smoke/bin/xdg-open"
+PATH=$smoke/bin:$PATH xvfb-run -a windows/wine-run.sh "$smoke/$name/smoke_exit.exe" --click-link
+/usr/lib/wine/wineserver -w || true
+grep -qxF "$page" "$smoke/opened" 2>/dev/null \
+    || { echo "make windows: a click on the link did not reach Wine's browser launcher with $page" >&2; exit 1; }
+echo "smoke run: the unpacked program came up and stayed up, ended cleanly on EXIT, and its link reached the browser launcher"
 echo "dist/$name.zip"
