@@ -143,14 +143,15 @@ long long leadingExponent(const NumberText& number)
 std::string quotedForReport(std::string_view text)
 {
     constexpr std::size_t shown = 40;
+    std::string quoted = "\"";
     if (text.size() <= shown)
-        return "\"" + std::string(text) + "\"";
+        return quoted.append(text).append("\"");
     std::size_t cut = shown;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
     const auto characters = std::count_if(text.begin(), text.end(),
                                           [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-    return "\"" + std::string(text.substr(0, cut)) + "...\" (" + std::to_string(characters) + " characters)";
+    return quoted.append(text.substr(0, cut)).append("...\" (").append(std::to_string(characters)).append(" characters)");
 }
 
 const NumberFormat& numberFormat() { return currentFormat(); }

@@ -21,6 +21,18 @@ if [ "${1:-}" = --qt ]; then
     export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
     shift 2
 fi
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=wine64
+# Tests run side by side; the first run of a new prefix sets it up alone.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/system.reg" ]; then
+            "$wine" wineboot --init
+            /usr/lib/wine/wineserver -w
+        fi
+    ) 9>"$WINEPREFIX/.setting-up"
+fi
 settings=""
 while IFS='=' read -r name value; do
     settings+="set $name=$value&& "
@@ -28,8 +40,6 @@ done < <(env | grep -E '^QT_[A-Z_]+=' || true)
 program=$(windows_path "$1")
 name=$(basename "$1")
 shift
-wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine=wine64
 # A Qt test's log does not come through Wine's console; it goes to a file,
 # shown once the test has ended.
 log=""
