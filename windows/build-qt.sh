@@ -4,7 +4,7 @@
 #
 # Builds Qt 6.4.2 (qtbase) for 64-bit Windows with Debian's MinGW-w64 from
 # Debian's own qt6-base source package, so that it matches the host tools of
-# qt6-base-dev-tools:  build-qt.sh PREFIX   (about half an hour on 2 cores)
+# qt6-base-dev-tools:  build-qt.sh PREFIX   (about 20 minutes on 2 cores)
 set -euo pipefail
 prefix=${1:?usage: build-qt.sh PREFIX}
 here=$(cd "$(dirname "$0")" && pwd)
