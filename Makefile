@@ -1,13 +1,19 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Entry points that set everything up on a fresh Debian 12 machine:
+# Entry points that set everything up on a fresh Debian 12 or 13 machine:
 #   make run      builds the program and starts it
 #   make test     builds everything and runs every test, plain and then again
 #                 under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make package  builds the Debian package dist/karvel_*.deb
 #   make windows  cross-builds for Windows, tests it under Wine and makes
 #                 dist/karvel-1.00-win64.zip (KARVEL_QT_MINGW: a ready Qt)
+#   make test-debian13  the README's test command, the package and its
+#                 installation in a minimal Debian 13 of its own
+#   make check-release  what a release needs besides the tests: REUSE,
+#                 lintian on the package, the AppStream and desktop files
+#   make reprotest  builds the package (and the zip, with a Qt for MinGW)
+#                 twice under varied conditions and compares them
 # Each first installs the Debian packages it needs that are missing (with
 # sudo when not root).
 
@@ -17,10 +23,25 @@ PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc)
 # Warnings stop the build on CI, where nobody is there to read them.
 WERROR := $(if $(CI),ON,OFF)
+# Liberation Sans 2 is fonts-liberation2 up to Debian 12, fonts-liberation after.
+DEBIAN_RELEASE := $(shell . /etc/os-release 2>/dev/null && echo $${VERSION_ID%%.*})
+FACE_PACKAGE := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),fonts-liberation2,fonts-liberation)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libxkbcommon-dev fonts-liberation2 fonts-dejavu-core xvfb xauth
+            libxkbcommon-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth
 PACKAGING_TOOLS := dpkg-dev file
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev
+DEBIAN13_TOOLS := debootstrap git
+RELEASE_TOOLS := reuse lintian appstream desktop-file-utils devscripts
+# hardening-check takes a program that calls only functions whose bounds the
+# compiler knew for unfortified; and Debian 12's C start files carry no
+# control-flow marking, so no program built there can.
+NO_CF_PROTECTION := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),--nocfprotection)
+REPROTEST_TOOLS := reprotest diffoscope-minimal faketime disorderfs locales-all git
+
+# Every step that writes a time writes this one: the last commit's, or
+# outside git the changelog's.
+SOURCE_DATE_EPOCH := $(shell tools/source-date-epoch.sh)
+export SOURCE_DATE_EPOCH
 
 # Installs the Debian packages of $(1) that are missing.
 install-missing = missing=""; \
@@ -33,7 +54,7 @@ install-missing = missing=""; \
 	  $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure package windows clean
+.PHONY: run test test-plain test-sanitized build deps configure package check-release windows test-debian13 reprotest clean
 
 run: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target karvel
@@ -56,19 +77,41 @@ configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVEL_WERROR=$(WERROR)
 
 # Only the program and what it installs, optimised and hardened as Debian
-# builds its packages.
+# builds its packages: dpkg-buildflags with every hardening feature (the
+# build adds what this dpkg does not know yet). The package is made under
+# umask 022, so that its modes do not depend on the builder's.
 package: deps
 	@$(call install-missing,$(PACKAGING_TOOLS))
-	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DKARVEL_WERROR=$(WERROR) \
-	      -DCMAKE_INSTALL_PREFIX=/usr "-DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=2 -fstack-protector-strong" \
-	      "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro,-z,now"
+	rm -rf $(PACKAGE_DIR)
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DKARVEL_WERROR=$(WERROR) \
+	      -DKARVEL_HARDEN=ON -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
-	cd $(PACKAGE_DIR) && cpack -G DEB -B $(CURDIR)/dist
+	umask 022 && cd $(PACKAGE_DIR) && cpack -G DEB -B $(CURDIR)/dist
 	@ls dist/*.deb
 
 windows: deps
 	@$(call install-missing,$(WINDOWS_TOOLS))
 	JOBS=$(JOBS) windows/build.sh
+
+check-release: package
+	@$(call install-missing,$(RELEASE_TOOLS))
+	reuse lint
+	lintian --fail-on error dist/karvel_*.deb
+	rm -rf $(PACKAGE_DIR)/unpacked && dpkg-deb -x dist/karvel_*.deb $(PACKAGE_DIR)/unpacked
+	hardening-check --nofortify $(NO_CF_PROTECTION) $(PACKAGE_DIR)/unpacked/usr/bin/karvel
+	appstreamcli validate --no-net --pedantic $(PACKAGE_DIR)/assets/net.example.karvel.metainfo.xml
+	desktop-file-validate assets/karvel.desktop
+
+test-debian13:
+	@$(call install-missing,$(DEBIAN13_TOOLS))
+	tools/test-debian13.sh
+
+reprotest: deps
+	@$(call install-missing,$(PACKAGING_TOOLS) $(REPROTEST_TOOLS))
+	tools/reprotest.sh
 
 deps:
 	@$(call install-missing,$(PACKAGES))

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Application.h"
+#include "Conversions.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,11 +16,14 @@
 #include <QTimer>
 #include <QUrl>
 
-// GUI tests run inside the program's own application object.
+// GUI tests run inside the program's own application object. Their expected
+// results are written with a decimal point, whatever the machine's locale;
+// the conversions' own tests cover the decimal comma.
 #define KARVEL_GUI_TEST_MAIN(TestClass)                                        \
     int main(int argc, char* argv[])                                           \
     {                                                                          \
         HostRuntime::Application application(argc, argv);                      \
+        HostRuntime::setNumberFormat({"."});                                   \
         TestClass test;                                                        \
         return QTest::qExec(&test, argc, argv);                                \
     }

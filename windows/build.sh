@@ -2,51 +2,74 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# make windows: KARVEL for 64-bit Windows, cross-built on Debian 12.
-#  1. Qt for MinGW: the prefix KARVEL_QT_MINGW names, else one built once
-#     from Debian's qt6-base source into the cache (windows/build-qt.sh).
+# make windows: KARVEL for 64-bit Windows, cross-built on Debian.
+#  1. Qt for MinGW: KARVEL_QT_MINGW names a ready prefix, or a .tar.xz of
+#     one (unpacked once into the cache); else Qt is built once from Debian's
+#     qt6-base source into the cache (windows/build-qt.sh).
 #  2. karvel.exe and the tests in build-windows/.
 #  3. The test suite under Wine, offscreen (windows/wine-run.sh runs each).
 #  4. dist/karvel-1.00-win64.zip: the program, the Qt and MinGW libraries and
-#     plugins it needs, the licences.
+#     plugins it needs, the licences; the same bytes from every build of a
+#     commit.
 #  5. A smoke run from a fresh unpacking of the zip, with nothing on WINEPATH.
+# With KARVEL_WINDOWS_ZIP_ONLY=1 only steps 1, 2 and 4 run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 jobs=${JOBS:-$(nproc)}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/karvel
+SOURCE_DATE_EPOCH=$(tools/source-date-epoch.sh)
+export SOURCE_DATE_EPOCH
+# Every Wine process of ours, wineserver included, stays in our own prefix.
+export WINEPREFIX=${WINEPREFIX:-$cache/wine}
+wineserver=/usr/lib/wine/wineserver
 
-if [ -z "${KARVEL_QT_MINGW:-}" ]; then
-    KARVEL_QT_MINGW=$cache/qt6-mingw-6.4.2
-    [ -f "$KARVEL_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" ] || windows/build-qt.sh "$KARVEL_QT_MINGW"
+qt=${KARVEL_QT_MINGW:-$cache/qt6-mingw-6.4.2}
+if [[ $qt == *.tar.xz ]]; then
+    archive=$qt
+    qt=$cache/qt6-mingw-$(sha256sum "$archive" | cut -c1-16)
+    if [ ! -f "$qt/.complete" ]; then
+        rm -rf "$qt" && mkdir -p "$qt"
+        tar xJf "$archive" -C "$qt" --strip-components=1
+        touch "$qt/.complete"
+    fi
+elif [ -z "${KARVEL_QT_MINGW:-}" ] && [ ! -f "$qt/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+    windows/build-qt.sh "$qt"
 fi
-toolchain=$KARVEL_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake
-[ -f "$toolchain" ] || { echo "make windows: no Qt for MinGW in $KARVEL_QT_MINGW" >&2; exit 1; }
+toolchain=$qt/lib/cmake/Qt6/qt.toolchain.cmake
+[ -f "$toolchain" ] || { echo "make windows: no Qt for MinGW in $qt" >&2; exit 1; }
 
-cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DKARVEL_HARDEN=ON \
       -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$top/windows/mingw-w64-x86_64.cmake" \
-      "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/windows/wine-run.sh;--qt;$KARVEL_QT_MINGW"
+      "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/windows/wine-run.sh;--qt;$qt"
 cmake --build build-windows -j "$jobs"
-(cd build-windows && ctest --output-on-failure -j "$jobs" --timeout 600)
+zip_only=${KARVEL_WINDOWS_ZIP_ONLY:-0}
+[ "$zip_only" = 1 ] || (cd build-windows && ctest --output-on-failure -j "$jobs" --timeout 600)
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-name=karvel-$version-win64
+cached() { sed -n "s/^$1:[A-Z]*=//p" build-windows/CMakeCache.txt; }
+name=karvel-$(cached CMAKE_PROJECT_VERSION)-win64
 stage=build-windows/zip/$name
 rm -rf build-windows/zip && mkdir -p "$stage/platforms" "$stage/styles" "$stage/licenses" dist
 cp build-windows/karvel.exe "$stage/"
-cp "$KARVEL_QT_MINGW"/bin/Qt6{Core,Gui,Widgets}.dll "$stage/"
-cp "$KARVEL_QT_MINGW/plugins/platforms/qwindows.dll" "$stage/platforms/"
-cp "$KARVEL_QT_MINGW/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$stage/"
+cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
+cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp /usr/lib/gcc/x86_64-w64-mingw32/12-posix/{libstdc++-6.dll,libgcc_s_seh-1.dll} "$stage/"
 cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
+# Strip writes SOURCE_DATE_EPOCH as the files' link time.
 x86_64-w64-mingw32-strip "$stage"/*.dll "$stage"/*/*.dll "$stage/karvel.exe"
 cp LICENSES/GPL-3.0-or-later.txt "$stage/licenses/KARVEL-GPL-3.0-or-later.txt"
 # Qt is under the LGPL 3, which builds on the GPL 3; its source is Debian's qt6-base.
 cp /usr/share/common-licenses/LGPL-3 "$stage/licenses/Qt-LGPL-3.0.txt"
-cp "$(sed -n 's/^KARVEL_FACE_LICENSE:FILEPATH=//p' build-windows/CMakeCache.txt)" "$stage/licenses/LiberationSans-copyright.txt"
+cp "$(cached KARVEL_FACE_LICENSE)" "$stage/licenses/LiberationSans-copyright.txt"
+# The same bytes whoever builds it, wherever and whenever: entries in sorted
+# order, with the release's time in UTC, fixed modes, no owners or extra fields.
+find "$stage" -type d -exec chmod 755 {} + -o -type f -exec chmod 644 {} +
+find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
 rm -f "dist/$name.zip"
-(cd build-windows/zip && zip -qr9 "$top/dist/$name.zip" "$name")
+(cd build-windows/zip && find "$name" | LC_ALL=C sort | TZ=UTC zip -q -X -9 -@ "$top/dist/$name.zip")
 unzip -l "dist/$name.zip"
+[ "$zip_only" = 1 ] && exit 0
 
 # The smoke run: unpacked afresh, nothing on WINEPATH, offscreen; the smoke
 # program (the same sources, ended by its EXIT button) sits beside karvel.exe,
@@ -56,24 +79,24 @@ trap 'rm -rf "$smoke"' EXIT
 unzip -q "dist/$name.zip" -d "$smoke"
 cp build-windows/smoke_exit.exe "$smoke/$name/"
 # The zip's platform plugin needs a display; offscreen is for this run only.
-cp "$KARVEL_QT_MINGW/plugins/platforms/qoffscreen.dll" "$smoke/$name/platforms/"
+cp "$qt/plugins/platforms/qoffscreen.dll" "$smoke/$name/platforms/"
 export QT_QPA_PLATFORM=offscreen
 windows/wine-run.sh "$smoke/$name/smoke_exit.exe"
 status=0
 timeout 10 windows/wine-run.sh "$smoke/$name/karvel.exe" || status=$?
 [ "$status" -eq 124 ] || { echo "make windows: karvel.exe did not stay up (exit $status)" >&2; exit 1; }
-/usr/lib/wine/wineserver -k || true
+"$wineserver" -k || true
 
 # The link on a display, through Wine's window driver: a click must reach
 # Wine's browser launcher, which hands the page to xdg-open; a stand-in
 # records it.
 unset QT_QPA_PLATFORM
-page=$(sed -n 's/^KARVEL_WEB_PAGE:STRING=//p' build-windows/CMakeCache.txt)/
+page=$(cached KARVEL_WEB_PAGE)/
 mkdir "$smoke/bin"
 printf '#!/bin/sh\necho "$*" >> "%s/opened"\n' "$smoke" > "$smoke/bin/xdg-open"
 chmod +x "$smoke/bin/xdg-open"
 PATH=$smoke/bin:$PATH xvfb-run -a windows/wine-run.sh "$smoke/$name/smoke_exit.exe" --click-link
-/usr/lib/wine/wineserver -w || true
+"$wineserver" -w || true
 grep -qxF "$page" "$smoke/opened" 2>/dev/null \
     || { echo "make windows: a click on the link did not reach Wine's browser launcher with $page" >&2; exit 1; }
 echo "smoke run: the unpacked program came up and stayed up, ended cleanly on EXIT, and its link reached the browser launcher"

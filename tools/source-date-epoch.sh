@@ -1,0 +1,16 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The KARVEL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Prints the time that every build step writes into an artefact: the
+# SOURCE_DATE_EPOCH given, else the last commit's, else (outside git) the
+# date of the changelog's latest entry.
+set -eu
+cd "$(dirname "$0")/.."
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    echo "$SOURCE_DATE_EPOCH"
+elif git rev-parse --is-inside-work-tree >/dev/null 2>&1 && [ "$(git rev-parse --show-toplevel)" = "$PWD" ]; then
+    git log -1 --format=%ct
+else
+    date -d "$(sed -n 's/^ -- .*>  //p' packaging/changelog | head -n 1)" +%s
+fi
