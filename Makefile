@@ -27,7 +27,7 @@ WERROR := $(if $(CI),ON,OFF)
 DEBIAN_RELEASE := $(shell . /etc/os-release 2>/dev/null && echo $${VERSION_ID%%.*})
 FACE_PACKAGE := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),fonts-liberation2,fonts-liberation)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libxkbcommon-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth
+            libxkbcommon-dev libxcb-xfixes0-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth xdotool
 PACKAGING_TOOLS := dpkg-dev file
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev
 DEBIAN13_TOOLS := debootstrap git
@@ -103,7 +103,7 @@ check-release: package
 	rm -rf $(PACKAGE_DIR)/unpacked && dpkg-deb -x dist/karvel_*.deb $(PACKAGE_DIR)/unpacked
 	hardening-check --nofortify $(NO_CF_PROTECTION) $(PACKAGE_DIR)/unpacked/usr/bin/karvel
 	appstreamcli validate --no-net --pedantic $(PACKAGE_DIR)/assets/net.example.karvel.metainfo.xml
-	desktop-file-validate assets/karvel.desktop
+	desktop-file-validate $(PACKAGE_DIR)/assets/karvel.desktop
 
 test-debian13:
 	@$(call install-missing,$(DEBIAN13_TOOLS))

@@ -22,10 +22,12 @@ public:
         return kind == QAccessible::Name && own.isEmpty() ? label()->text() : own;
     }
     QStringList actionNames() const override { return {pressAction()}; }
+    // The caller, a screen reader waiting for the answer, gets it at once:
+    // the click, and whatever it opens, follows from the event loop.
     void doAction(const QString& action) override
     {
         if (action == pressAction())
-            emit label()->clicked();
+            QMetaObject::invokeMethod(label(), &ClickLabel::clicked, Qt::QueuedConnection);
     }
 
 private:

@@ -94,4 +94,14 @@ QPixmap picture(std::string_view resource)
     return fine;
 }
 
+QCursor pointer(const CursorPicture& cursor)
+{
+    const QPixmap image = picture(cursor.resource);
+    // The window system takes the hot spot in the image's own pixels, not in
+    // the window's, so it moves with the image's scale.
+    const qreal ratio = image.devicePixelRatio();
+    return QCursor(image, static_cast<int>(std::lround(cursor.hotSpotX * ratio)),
+                   static_cast<int>(std::lround(cursor.hotSpotY * ratio)));
+}
+
 } // namespace HostRuntime

@@ -7,6 +7,7 @@
 #include "WindowDescription.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QFont>
 #include <QPixmap>
 
@@ -27,5 +28,9 @@ QFont classicFont(double points, bool underline = false);
 // A compiled-in picture at its logical size. On a screen whose pixel ratio
 // is above 1 it is drawn from its "@2x" variant, so that it stays sharp.
 QPixmap picture(std::string_view resource);
+
+// A mouse pointer drawn from a compiled-in picture, sharp on dense screens,
+// its hot spot on the same point of the drawing at every scale.
+QCursor pointer(const CursorPicture& cursor);
 
 } // namespace HostRuntime

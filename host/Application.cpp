@@ -7,6 +7,7 @@
 #include "Accessibility.h"
 #include "Appearance.h"
 #include "Conversions.h"
+#include "Product.h"
 
 #include <QLocale>
 
@@ -15,9 +16,11 @@ namespace HostRuntime {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    // Both come from the build's project().
-    setApplicationName(QStringLiteral(KARVEL_PRODUCT_NAME));
-    setApplicationVersion(QStringLiteral(KARVEL_VERSION));
+    setApplicationName(QString::fromUtf8(Product::Name));
+    setApplicationVersion(QString::fromUtf8(Product::Version));
+    // Docks and task switchers find the installed entry by it (on Wayland,
+    // the window's app id).
+    setDesktopFileName(QString::fromUtf8(Product::DesktopId));
     setNumberFormat({QLocale::system().decimalPoint().toStdString()});
     // Message boxes and anything else not described take the windows' face too.
     setFont(classicFont(8.25));

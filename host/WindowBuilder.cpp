@@ -6,12 +6,12 @@
 
 #include "Appearance.h"
 #include "ClickLabel.h"
+#include "PushButton.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTextOption>
 
@@ -86,10 +86,7 @@ QWidget* buildMultiLineTextBox(const ControlDescription& control, QWidget& windo
 
 QWidget* buildButton(const ControlDescription& control, QWidget& window)
 {
-    auto* button = new QPushButton(fromUtf8(control.text), &window);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
+    return new PushButton(fromUtf8(control.text), &window);
 }
 
 QWidget* buildPictureBox(const ControlDescription& control, QWidget& window)
@@ -141,8 +138,7 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     widget->setAccessibleName(fromUtf8(control.accessibleName));
     widget->setAccessibleDescription(fromUtf8(control.accessibleDescription));
     if (control.cursor)
-        widget->setCursor(QCursor(picture(control.cursor->resource), control.cursor->hotSpotX,
-                                  control.cursor->hotSpotY));
+        widget->setCursor(pointer(*control.cursor));
     return widget;
 }
 

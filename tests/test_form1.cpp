@@ -28,7 +28,8 @@ private slots:
     void initialTexts_data();
     void initialTexts();
     void tabOrderStartsAtTheTitle();
-    void enterStartsNothing();
+    void enterPressesOnlyTheFocusedButton_data();
+    void enterPressesOnlyTheFocusedButton();
     void unitButtonsReplaceEveryResult();
     void otherBoxesHaveNoInfluence();
     void errorsAreReportedAndTheProgramGoesOn_data();
@@ -137,14 +138,33 @@ void Form1Test::tabOrderStartsAtTheTitle()
     QCOMPARE(visited, tabOrder);
 }
 
-void Form1Test::enterStartsNothing()
+void Form1Test::enterPressesOnlyTheFocusedButton_data()
 {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers"); // Return, or with the keypad's the keypad Enter
+    QTest::addColumn<QString>("spacing");
+    QTest::newRow("Return in the input") << "Text3" << Qt::KeyboardModifiers() << "00.0";
+    QTest::newRow("keypad Enter in the input") << "Text3" << Qt::KeyboardModifiers(Qt::KeypadModifier) << "00.0";
+    QTest::newRow("Return in the history") << "Text17" << Qt::KeyboardModifiers() << "00.0";
+    QTest::newRow("Return on INCH") << "Command1" << Qt::KeyboardModifiers() << "5.05236220472441";
+    QTest::newRow("keypad Enter on CM") << "Command2" << Qt::KeyboardModifiers(Qt::KeypadModifier) << "12.833";
+    QTest::newRow("Ctrl+Return on CM") << "Command2" << Qt::KeyboardModifiers(Qt::ControlModifier) << "00.0";
+}
+
+void Form1Test::enterPressesOnlyTheFocusedButton()
+{
+    QFETCH(QString, focus);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, spacing);
     ErrorReports reports;
     type("Text3", "300");
-    QTest::keyClick(&control(*window_, "Text3"), Qt::Key_Return);
-    QTest::keyClick(&control(*window_, "Text3"), Qt::Key_Enter);
-    QCOMPARE(outputs(), QStringList(6, "00.0"));
+    QWidget& focused = control(*window_, qPrintable(focus));
+    focused.setFocus();
+    const auto key = modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return;
+    QTest::keyClick(&focused, key, modifiers);
+    QCOMPARE(outputs().first(), spacing);
     QVERIFY(reports.names.isEmpty());
+    QCOMPARE(QApplication::focusWidget(), &focused);
 }
 
 void Form1Test::unitButtonsReplaceEveryResult()
@@ -299,7 +319,7 @@ QStringList misfits(const QWidget& window)
 
 } // namespace
 
-// Run also with QT_SCALE_FACTOR 1.5 and 2: the windows scale as a whole.
+// Run also with QT_SCALE_FACTOR 1.25, 1.5 and 2: the windows scale as a whole.
 void Form1Test::textsStayInsideTheirBoxes()
 {
     QStringList found = misfits(*window_);
@@ -316,8 +336,10 @@ void Form1Test::textsStayInsideTheirBoxes()
     QVERIFY(picture.contentsRect().contains(QRect(picture.contentsRect().topLeft(), QSize(195, 343))));
     QCOMPARE(picture.pixmap().deviceIndependentSize().toSize(), QSize(195, 343));
     QCOMPARE(picture.pixmap().devicePixelRatio(), ratio);
-    const QPixmap pointer = control(*web::create(), "lblWebPage").cursor().pixmap();
-    QCOMPARE(pointer.size(), QSize(32, 32) * ratio);
+    // The hot spot counts the pointer image's own pixels.
+    const QCursor hand = control(*web::create(), "lblWebPage").cursor();
+    QCOMPARE(hand.pixmap().size(), (QSizeF(32, 32) * ratio).toSize());
+    QCOMPARE(hand.hotSpot(), QPoint(qRound(13 * ratio), qRound(9 * ratio)));
     QCOMPARE(window_->grab().size(), window_->size() * ratio);
 }
 

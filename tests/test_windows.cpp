@@ -5,6 +5,7 @@
 #include "Fold.h"
 #include "Form1.h"
 #include "GuiTest.h"
+#include "Product.h"
 #include "WindowFields.h"
 #include "web.h"
 
@@ -34,7 +35,8 @@ private slots:
     void textsHaveTheirLineStructure();
     void linkOpensThePageOncePerClick();
     void keyboardLaunchesNothing();
-    void failedLaunchIsReported();
+    void failuresAreReported_data();
+    void failuresAreReported();
     void handPointer();
     void assistiveTechnologyNames_data();
     void assistiveTechnologyNames();
@@ -183,11 +185,11 @@ void WindowsTest::linkOpensThePageOncePerClick()
 {
     StandInBrowser browser;
     QWidget& link = open("Command3", "web");
-    QCOMPARE(control<QLabel>(link, "lblWebPage").text(), QString::fromUtf8(web::WebPageAddress.data()));
+    QCOMPARE(control<QLabel>(link, "lblWebPage").text(), QString::fromUtf8(Product::WebPage.data()));
     QVERIFY(!control<QLabel>(link, "lblWebPage").text().endsWith('/'));
     for (int clicks = 1; clicks <= 3; ++clicks)
         click(link, "lblWebPage");
-    const QUrl page(QString::fromUtf8(web::WebPageAddress.data()) + "/");
+    const QUrl page(QString::fromUtf8(Product::WebPage.data()) + "/");
     QCOMPARE(browser.opened, QList<QUrl>(3, page));
 
     // A double-click as the window system delivers it: two presses in quick
@@ -214,15 +216,39 @@ void WindowsTest::keyboardLaunchesNothing()
     QVERIFY(browser.opened.isEmpty());
 }
 
-void WindowsTest::failedLaunchIsReported()
+void WindowsTest::failuresAreReported_data()
 {
+    QTest::addColumn<QString>("opener"); // the button that opens the window; none for the main window
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("assistive"); // pressed by assistive technology, else clicked
+    QTest::addColumn<QString>("error");
     // The offscreen platform has no browser to hand the page to.
+    QTest::newRow("click on the link") << "Command3" << "lblWebPage" << false << "Web page could not be opened";
+    QTest::newRow("press on the link") << "Command3" << "lblWebPage" << true << "Web page could not be opened";
+    QTest::newRow("press on INCH") << "" << "Command1" << true << "Division by zero";
+}
+
+void WindowsTest::failuresAreReported()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, name);
+    QFETCH(bool, assistive);
+    QFETCH(QString, error);
     ErrorReports reports;
-    QWidget& link = open("Command3", "web");
-    click(link, "lblWebPage");
-    QCOMPARE(reports.names, QStringList{"Web page could not be opened"});
-    QVERIFY(reports.explanations.first().contains(QString::fromUtf8(web::WebPageAddress.data()) + "/"));
-    QVERIFY(link.isVisible());
+    QWidget& window = opener.isEmpty() ? *main_ : open(qPrintable(opener), "web");
+    QWidget& pressed = control(window, qPrintable(name));
+    if (assistive) {
+        // A screen reader waits for the action's answer: it comes before the report.
+        QAccessible::queryAccessibleInterface(&pressed)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        QVERIFY(reports.names.isEmpty());
+    } else {
+        click(window, qPrintable(name));
+    }
+    QTRY_COMPARE(reports.names, QStringList{error});
+    if (name == "lblWebPage")
+        QVERIFY(reports.explanations.first().contains(QString::fromUtf8(Product::WebPage.data()) + "/"));
+    QVERIFY(window.isVisible());
     QVERIFY(main_->isVisible());
 }
 
@@ -258,7 +284,7 @@ void WindowsTest::assistiveTechnologyNames_data()
     QTest::newRow("side C") << "" << "Text16" << QAccessible::EditableText << "C";
     QTest::newRow("drawing") << "" << "Picture1" << QAccessible::Graphic << "Antenna drawing";
     QTest::newRow("diagram") << "Command5" << "Picture1" << QAccessible::Graphic << "Folded section diagram";
-    QTest::newRow("link") << "Command3" << "lblWebPage" << QAccessible::Link << QString::fromUtf8(web::WebPageAddress.data());
+    QTest::newRow("link") << "Command3" << "lblWebPage" << QAccessible::Link << QString::fromUtf8(Product::WebPage.data());
     // A window is named by its caption.
     QTest::newRow("main window") << "" << "Form1" << QAccessible::Window << "VEVUZORO(tm)";
     QTest::newRow("details window") << "Command5" << "Fold" << QAccessible::Window << "Form2";

@@ -7,6 +7,7 @@
 #include "Assets.h"
 #include "Events.h"
 #include "Launch.h"
+#include "Product.h"
 #include "WindowBuilder.h"
 
 #include <array>
@@ -27,7 +28,7 @@ constexpr std::array Controls{
     ControlDescription{.kind = ControlKind::Label, .name = "Label2", .text = "Click Link Below to ",
                        .left = 450, .top = 750, .width = 2490, .height = 345, .tabIndex = 1,
                        .alignment = Alignment::Centre},
-    ControlDescription{.kind = ControlKind::Label, .name = "lblWebPage", .text = WebPageAddress,
+    ControlDescription{.kind = ControlKind::Label, .name = "lblWebPage", .text = Product::WebPage,
                        .left = 525, .top = 1335, .width = 2205, .height = 255, .tabIndex = 2,
                        .underline = true, .textColour = Rgb{0, 0, 255}, .alignment = Alignment::Left,
                        .cursor = CursorPicture{Assets::HandPointer, Assets::HandPointerHotSpotX,
@@ -53,7 +54,7 @@ std::unique_ptr<QWidget> create()
     std::unique_ptr<QWidget> window = buildWindow(Description);
     onClick(*window, "lblWebPage", [] {
         // The task number is of no use here.
-        launch("start.exe " + std::string(WebPageAddress) + "/", WindowStyle::Hidden);
+        launch("start.exe " + std::string(Product::WebPage) + "/", WindowStyle::Hidden);
     });
     return window;
 }

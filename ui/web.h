@@ -9,14 +9,10 @@
 #include <QWidget>
 
 #include <memory>
-#include <string_view>
 
 // The web page link window: the author's page as a link that opens in the
 // user's default browser.
 namespace web {
-
-// The author's page, shown without a trailing "/"; the build sets it.
-inline constexpr std::string_view WebPageAddress = KARVEL_WEB_PAGE;
 
 extern const HostRuntime::WindowDescription Description;
 
