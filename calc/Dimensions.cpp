@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Dimensions.h"
+#include "calc/Dimensions.h"
 
-#include "Conversions.h"
-#include "Fields.h"
-#include "FloatingPoint.h"
-#include "Module1.h"
+#include "calc/Module1.h"
+#include "host/core/Conversions.h"
+#include "host/core/Fields.h"
+#include "host/core/FloatingPoint.h"
 
 #include <string>
 

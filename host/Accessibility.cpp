@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Accessibility.h"
+#include "host/Accessibility.h"
 
-#include "ClickLabel.h"
+#include "host/ClickLabel.h"
 
 #include <QAccessibleWidget>
 

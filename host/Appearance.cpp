@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Appearance.h"
+#include "host/Appearance.h"
+#include "host/Text.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -76,7 +77,7 @@ QFont classicFont(double points, bool underline)
 
 QPixmap picture(std::string_view resource)
 {
-    const QString path = QString::fromUtf8(resource.data(), static_cast<qsizetype>(resource.size()));
+    const QString path = toQString(resource);
     const qreal ratio = qApp->devicePixelRatio();
     if (ratio <= 1.0)
         return QPixmap(path);

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "WindowDescription.h"
+#include "host/WindowDescription.h"
 
 #include <QColor>
 #include <QCursor>

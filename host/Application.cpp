@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Application.h"
+#include "host/Application.h"
 
-#include "Accessibility.h"
-#include "Appearance.h"
-#include "Conversions.h"
+#include "host/Accessibility.h"
+#include "host/Appearance.h"
+#include "host/core/Conversions.h"
+#include "host/Text.h"
+#include "host/WindowBuilder.h"
 #include "Product.h"
 
 #include <QLocale>
@@ -16,11 +18,11 @@ namespace HostRuntime {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    setApplicationName(QString::fromUtf8(Product::Name));
-    setApplicationVersion(QString::fromUtf8(Product::Version));
+    setApplicationName(toQString(Product::Name));
+    setApplicationVersion(toQString(Product::Version));
     // Docks and task switchers find the installed entry by it (on Wayland,
     // the window's app id).
-    setDesktopFileName(QString::fromUtf8(Product::DesktopId));
+    setDesktopFileName(toQString(Product::DesktopId));
     setNumberFormat({QLocale::system().decimalPoint().toStdString()});
     // Message boxes and anything else not described take the windows' face too.
     setFont(classicFont(8.25));
@@ -32,30 +34,29 @@ Application::~Application() = default;
 
 Application& Application::instance() { return *static_cast<Application*>(QCoreApplication::instance()); }
 
-int Application::run(WindowFactory startupWindow)
+int Application::run(const WindowDescription& startupWindow)
 {
-    startupWindow_ = startupWindow();
+    startupWindow_ = buildWindow(startupWindow);
     startupWindow_->show();
     return exec();
 }
 
-QWidget& Application::showSingleInstance(WindowFactory window)
+void Application::showSingleInstance(const WindowDescription& window)
 {
-    std::unique_ptr<QWidget>& instance = instances_[window];
+    std::unique_ptr<QWidget>& instance = instances_[&window];
     // A window closed by its frame is only hidden; opening it again shows its
     // description afresh, as if it had never been opened.
     if (!instance || instance->isHidden())
-        instance = window();
+        instance = buildWindow(window);
     if (instance->isMinimized())
         instance->showNormal();
     else
         instance->show();
     instance->raise();
     instance->activateWindow();
-    return *instance;
 }
 
-void end()
+void endProgram()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();

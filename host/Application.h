@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "host/WindowDescription.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -11,9 +13,6 @@
 #include <memory>
 
 namespace HostRuntime {
-
-// Builds a window from its description and binds its handlers.
-using WindowFactory = std::unique_ptr<QWidget> (*)();
 
 // The running program: owns its windows and runs the event loop. Exactly one
 // exists, made first in main (and in each GUI test).
@@ -28,20 +27,20 @@ public:
 
     // Builds and shows the startup window where the window system places it,
     // then runs the event loop until the last window closes or the program ends.
-    int run(WindowFactory startupWindow);
+    int run(const WindowDescription& startupWindow);
 
     // Shows the program's single instance of a secondary window, modeless and
     // without owner, and returns at once. The instance is made on first use;
     // a closed one is made afresh from its description; an open one is
     // brought to the front. There is never a second copy.
-    QWidget& showSingleInstance(WindowFactory window);
+    void showSingleInstance(const WindowDescription& window);
 
 private:
     std::unique_ptr<QWidget> startupWindow_;
-    std::map<WindowFactory, std::unique_ptr<QWidget>> instances_;
+    std::map<const WindowDescription*, std::unique_ptr<QWidget>> instances_;
 };
 
 // Closes every window and ends the program at once.
-void end();
+void endProgram();
 
 } // namespace HostRuntime

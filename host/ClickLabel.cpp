@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ClickLabel.h"
+#include "host/ClickLabel.h"
 
 #include <QMouseEvent>
 

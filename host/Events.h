@@ -21,7 +21,4 @@ void runHandler(const std::function<void()>& handler);
 // Reports a run-time error in a modal message box naming it.
 void reportError(const RuntimeError& error);
 
-// Makes `handler` the click handler of the named button or label of `window`.
-void onClick(QWidget& window, std::string_view control, std::function<void()> handler);
-
 } // namespace HostRuntime

@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Launch.h"
+#include "host/Launch.h"
 
-#include "RuntimeError.h"
+#include "host/core/RuntimeError.h"
+#include "host/Text.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -22,7 +23,7 @@ int launch(std::string_view command, WindowStyle)
     if (!command.starts_with(OpenInBrowser))
         throw RuntimeError(ErrorKind::PageNotOpened, "Only web pages can be opened.");
     const std::string_view address = command.substr(OpenInBrowser.size());
-    const QUrl url(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())), QUrl::StrictMode);
+    const QUrl url(toQString(address), QUrl::StrictMode);
     const bool webAddress = url.isValid() && (url.scheme() == "http" || url.scheme() == "https");
     if (!webAddress || !QDesktopServices::openUrl(url))
         throw RuntimeError(ErrorKind::PageNotOpened,

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "PushButton.h"
+#include "host/PushButton.h"
 
 #include <QKeyEvent>
 

@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "WindowBuilder.h"
+#include "host/WindowBuilder.h"
 
-#include "Appearance.h"
-#include "ClickLabel.h"
-#include "PushButton.h"
+#include "host/Appearance.h"
+#include "host/ClickLabel.h"
+#include "host/Events.h"
+#include "host/PushButton.h"
+#include "host/Text.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -22,17 +24,6 @@
 namespace HostRuntime {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Qt separates lines with LF alone.
-QString withoutCarriageReturns(std::string_view text)
-{
-    return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 Qt::Alignment horizontalAlignment(const ControlDescription& control)
 {
@@ -56,7 +47,7 @@ void colourTextBox(QWidget& box, const ControlDescription& control, const QColor
 
 QWidget* buildTextBox(const ControlDescription& control, QWidget& window)
 {
-    auto* box = new QLineEdit(fromUtf8(control.text), &window);
+    auto* box = new QLineEdit(toQString(control.text), &window);
     // Qt's default of 32767 characters would silently drop the rest of a
     // longer paste, and a cut-off number can mean another number.
     box->setMaxLength(std::numeric_limits<int>::max());
@@ -80,13 +71,13 @@ QWidget* buildMultiLineTextBox(const ControlDescription& control, QWidget& windo
     option.setAlignment(horizontalAlignment(control));
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->document()->setDefaultTextOption(option);
-    box->setPlainText(withoutCarriageReturns(control.text));
+    box->setPlainText(toQtLines(control.text));
     return box;
 }
 
 QWidget* buildButton(const ControlDescription& control, QWidget& window)
 {
-    return new PushButton(fromUtf8(control.text), &window);
+    return new PushButton(toQString(control.text), &window);
 }
 
 QWidget* buildPictureBox(const ControlDescription& control, QWidget& window)
@@ -104,7 +95,7 @@ QWidget* buildPictureBox(const ControlDescription& control, QWidget& window)
 
 QWidget* buildLabel(const ControlDescription& control, QWidget& window)
 {
-    auto* label = new ClickLabel(fromUtf8(control.text), &window);
+    auto* label = new ClickLabel(toQString(control.text), &window);
     label->setAlignment(horizontalAlignment(control) | Qt::AlignTop);
     label->setWordWrap(control.wordWrap);
     if (control.link)
@@ -113,6 +104,19 @@ QWidget* buildLabel(const ControlDescription& control, QWidget& window)
     palette.setColor(QPalette::WindowText, toQColor(control.textColour, palette.color(QPalette::WindowText)));
     label->setPalette(palette);
     return label;
+}
+
+// Connects the control's click, if it has a handler, through the one place
+// that reports run-time errors.
+void bindClick(QWidget& widget, const ControlDescription& control, QWidget& window)
+{
+    if (!control.onClick)
+        return;
+    auto run = [handler = control.onClick, &window] { runHandler([&] { handler(window); }); };
+    if (auto* button = qobject_cast<PushButton*>(&widget))
+        QObject::connect(button, &QAbstractButton::clicked, button, run);
+    else if (auto* label = qobject_cast<ClickLabel*>(&widget))
+        QObject::connect(label, &ClickLabel::clicked, label, run);
 }
 
 QWidget* buildControl(const ControlDescription& control, QWidget& window, const QColor& windowBackground)
@@ -125,7 +129,7 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     case ControlKind::PictureBox: widget = buildPictureBox(control, window); break;
     case ControlKind::Label: widget = buildLabel(control, window); break;
     }
-    widget->setObjectName(fromUtf8(control.name));
+    widget->setObjectName(toQString(control.name));
     widget->setGeometry(toPixels(control.left), toPixels(control.top), toPixels(control.width),
                         toPixels(control.height));
     widget->setFont(classicFont(control.fontPoints, control.underline));
@@ -135,10 +139,11 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     const bool takesFocus = control.kind == ControlKind::TextBox
         || control.kind == ControlKind::MultiLineTextBox || control.kind == ControlKind::Button;
     widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
-    widget->setAccessibleName(fromUtf8(control.accessibleName));
-    widget->setAccessibleDescription(fromUtf8(control.accessibleDescription));
+    widget->setAccessibleName(toQString(control.accessibleName));
+    widget->setAccessibleDescription(toQString(control.accessibleDescription));
     if (control.cursor)
         widget->setCursor(pointer(*control.cursor));
+    bindClick(*widget, control, window);
     return widget;
 }
 
@@ -167,8 +172,8 @@ void placeWindow(QWidget& window, const WindowDescription& description)
 std::unique_ptr<QWidget> buildWindow(const WindowDescription& description)
 {
     auto window = std::make_unique<QWidget>();
-    window->setObjectName(fromUtf8(description.name));
-    window->setWindowTitle(fromUtf8(description.caption));
+    window->setObjectName(toQString(description.name));
+    window->setWindowTitle(toQString(description.caption));
     const QColor background = toQColor(description.background, systemColour(SystemColour::WindowFace));
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, background);

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "WindowDescription.h"
+#include "host/WindowDescription.h"
 
 #include <QWidget>
 
@@ -15,7 +15,8 @@ namespace HostRuntime {
 // Builds a top-level window from its description: every control at its
 // place in pixels (twips / 15), named after its description, styled, in its
 // tab order. Nothing is laid out: resizing the window moves no control.
-// Controls with a lower tab index are stacked in front of later ones.
+// Controls with a lower tab index are stacked in front of later ones. Each
+// control's click handler is connected.
 std::unique_ptr<QWidget> buildWindow(const WindowDescription& description);
 
 } // namespace HostRuntime

@@ -9,19 +9,21 @@
 #include <string_view>
 #include <variant>
 
+class QWidget;
+
 namespace HostRuntime {
 
 // Positions and sizes are in twips: 1440 to the inch, 15 to the pixel.
 using Twips = int;
 inline constexpr Twips TwipsPerPixel = 15;
 
-// The window system's colours, by their index.
+// The window system's colours that the windows use.
 enum class SystemColour {
-    FieldBackground = 5,
-    FieldText = 8,
-    InactiveBorder = 11,
-    Highlight = 13,
-    WindowFace = 15,
+    FieldBackground,
+    FieldText,
+    InactiveBorder,
+    Highlight,
+    WindowFace,
 };
 
 struct Rgb {
@@ -45,6 +47,10 @@ enum class ControlStyle {
 };
 
 enum class Alignment { Default, Left, Centre };
+
+// What a click on a button or label does, given the window it is in. Runs
+// through the one place that reports run-time errors.
+using ClickHandler = void (*)(QWidget& window);
 
 struct CursorPicture {
     std::string_view resource;
@@ -71,6 +77,7 @@ struct ControlDescription {
     std::string_view accessibleName = {};
     std::string_view accessibleDescription = {};
     bool link = false; // a label that assistive technology presents as a link
+    ClickHandler onClick = nullptr; // buttons and labels
 };
 
 struct WindowDescription {

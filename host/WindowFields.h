@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "Fields.h"
+#include "host/core/Fields.h"
 
 class QWidget;
 

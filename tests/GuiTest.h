@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "Application.h"
-#include "Conversions.h"
+#include "host/Application.h"
+#include "host/core/Conversions.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "Fields.h"
-#include "RuntimeError.h"
+#include "host/core/Fields.h"
+#include "host/core/RuntimeError.h"
 
 #include <map>
 #include <string>

@@ -5,8 +5,8 @@
 // left running for a while, then ended by its EXIT button. Exits 0 when the
 // program ended cleanly that way. With --click-link it first opens the link
 // window and clicks the link, as a mouse would.
-#include "Application.h"
-#include "Form1.h"
+#include "host/Application.h"
+#include "ui/Form1.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -51,6 +51,6 @@ int main(int argc, char* argv[])
             exit->click();
         }
     });
-    const int status = application.run(Form1::create);
+    const int status = application.run(Form1::Description);
     return exitClicked ? status : 2;
 }

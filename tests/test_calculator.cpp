@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Conversions.h"
-#include "Dimensions.h"
-#include "MemoryFields.h"
-#include "Module1.h"
-#include "RuntimeError.h"
+#include "calc/Dimensions.h"
+#include "calc/Module1.h"
+#include "host/core/Conversions.h"
+#include "host/core/RuntimeError.h"
+#include "tests/MemoryFields.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Conversions.h"
-#include "RuntimeError.h"
+#include "host/core/Conversions.h"
+#include "host/core/RuntimeError.h"
 
 #include <QTest>
 

@@ -2,11 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Fold.h"
-#include "Form1.h"
-#include "GuiTest.h"
-#include "Module1.h"
-#include "web.h"
+#include "calc/Module1.h"
+#include "host/WindowBuilder.h"
+#include "tests/GuiTest.h"
+#include "ui/Fold.h"
+#include "ui/Form1.h"
+#include "ui/web.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -50,7 +51,7 @@ private:
 void Form1Test::init()
 {
     Module1::Frequency = 0.0f;
-    window_ = Form1::create();
+    window_ = HostRuntime::buildWindow(Form1::Description);
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -323,8 +324,8 @@ QStringList misfits(const QWidget& window)
 void Form1Test::textsStayInsideTheirBoxes()
 {
     QStringList found = misfits(*window_);
-    for (const auto create : {Fold::create, web::create}) {
-        const std::unique_ptr<QWidget> other = create();
+    for (const auto* description : {&Fold::Description, &web::Description}) {
+        const std::unique_ptr<QWidget> other = HostRuntime::buildWindow(*description);
         other->show();
         QVERIFY(QTest::qWaitForWindowExposed(other.get()));
         found += misfits(*other);
@@ -337,7 +338,7 @@ void Form1Test::textsStayInsideTheirBoxes()
     QCOMPARE(picture.pixmap().deviceIndependentSize().toSize(), QSize(195, 343));
     QCOMPARE(picture.pixmap().devicePixelRatio(), ratio);
     // The hot spot counts the pointer image's own pixels.
-    const QCursor hand = control(*web::create(), "lblWebPage").cursor();
+    const QCursor hand = control(*HostRuntime::buildWindow(web::Description), "lblWebPage").cursor();
     QCOMPARE(hand.pixmap().size(), (QSizeF(32, 32) * ratio).toSize());
     QCOMPARE(hand.hotSpot(), QPoint(qRound(13 * ratio), qRound(9 * ratio)));
     QCOMPARE(window_->grab().size(), window_->size() * ratio);

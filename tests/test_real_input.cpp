@@ -6,9 +6,10 @@
 // server: keys and pointer moves sent by xdotool (XTEST), and the pointer
 // read back as the server shows it (XFixes). Run on Xvfb through the xcb
 // platform, at the scale QT_SCALE_FACTOR gives.
-#include "Form1.h"
-#include "GuiTest.h"
-#include "web.h"
+#include "host/WindowBuilder.h"
+#include "tests/GuiTest.h"
+#include "ui/Form1.h"
+#include "ui/web.h"
 
 #include <QLabel>
 #include <QProcess>
@@ -100,7 +101,7 @@ void RealInputTest::clickAt(const QWidget& control)
 
 void RealInputTest::enterPressesTheFocusedButtonOnly()
 {
-    const std::unique_ptr<QWidget> window = Form1::create();
+    const std::unique_ptr<QWidget> window = HostRuntime::buildWindow(Form1::Description);
     window->show();
     focus(*window);
     clickAt(control(*window, "Text3"));
@@ -125,7 +126,7 @@ void RealInputTest::enterPressesTheFocusedButtonOnly()
 void RealInputTest::pointerOverTheLink()
 {
     StandInBrowser browser;
-    const std::unique_ptr<QWidget> window = web::create();
+    const std::unique_ptr<QWidget> window = HostRuntime::buildWindow(web::Description);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const auto& link = control<QLabel>(*window, "lblWebPage");

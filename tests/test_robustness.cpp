@@ -2,12 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Dimensions.h"
-#include "Form1.h"
-#include "GuiTest.h"
-#include "MemoryFields.h"
-#include "Module1.h"
-#include "RuntimeError.h"
+#include "calc/Dimensions.h"
+#include "calc/Module1.h"
+#include "host/core/RuntimeError.h"
+#include "host/WindowBuilder.h"
+#include "tests/GuiTest.h"
+#include "tests/MemoryFields.h"
+#include "ui/Form1.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -93,7 +94,7 @@ private:
 
 void RobustnessTest::init()
 {
-    main_ = Form1::create();
+    main_ = HostRuntime::buildWindow(Form1::Description);
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
 }

@@ -2,12 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Fold.h"
-#include "Form1.h"
-#include "GuiTest.h"
+#include "host/WindowBuilder.h"
+#include "host/WindowFields.h"
 #include "Product.h"
-#include "WindowFields.h"
-#include "web.h"
+#include "tests/GuiTest.h"
+#include "ui/Fold.h"
+#include "ui/Form1.h"
+#include "ui/web.h"
 
 #include <QAccessible>
 #include <QImageReader>
@@ -55,7 +56,7 @@ private:
 
 void WindowsTest::init()
 {
-    main_ = Form1::create();
+    main_ = HostRuntime::buildWindow(Form1::Description);
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
 }

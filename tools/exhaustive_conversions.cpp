@@ -8,8 +8,8 @@
 // 2. Each single widened to double prints in the general format and reads
 //    back as its value rounded to 15 significant digits.
 // STEP > 1 checks every STEP-th bit pattern only, for a quick run.
-#include "Conversions.h"
-#include "RuntimeError.h"
+#include "host/core/Conversions.h"
+#include "host/core/RuntimeError.h"
 
 #include <array>
 #include <atomic>

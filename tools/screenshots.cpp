@@ -6,9 +6,10 @@
 //   QT_QPA_PLATFORM=offscreen screenshots OUTPUT_FOLDER
 // The main window is shown after a calculation for 28.5 MHz in centimetres.
 
-#include "Application.h"
-#include "Fold.h"
-#include "Form1.h"
+#include "host/Application.h"
+#include "host/WindowBuilder.h"
+#include "ui/Fold.h"
+#include "ui/Form1.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -40,7 +41,7 @@ int main(int argc, char* argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
 
-    std::unique_ptr<QWidget> main = Form1::create();
+    std::unique_ptr<QWidget> main = HostRuntime::buildWindow(Form1::Description);
     main->show();
     main->findChild<QLineEdit*>("Text3")->setText("28.5");
     main->findChild<QPushButton*>("Command2")->click();

@@ -2,10 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Fold.h"
+#include "ui/Fold.h"
 
-#include "Assets.h"
-#include "WindowBuilder.h"
+#include "assets/Assets.h"
 
 #include <array>
 
@@ -72,7 +71,5 @@ const WindowDescription Description{
     .clientHeight = 5940,
     .controls = Controls,
 };
-
-std::unique_ptr<QWidget> create() { return buildWindow(Description); }
 
 } // namespace Fold

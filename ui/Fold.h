@@ -4,18 +4,12 @@
 
 #pragma once
 
-#include "WindowDescription.h"
-
-#include <QWidget>
-
-#include <memory>
+#include "host/WindowDescription.h"
 
 // The construction details window: a diagram of one folded section with its
 // sides A, B and C, building notes and a disclaimer. It handles no events.
 namespace Fold {
 
 extern const HostRuntime::WindowDescription Description;
-
-std::unique_ptr<QWidget> create();
 
 } // namespace Fold

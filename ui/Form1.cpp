@@ -2,16 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Form1.h"
+#include "ui/Form1.h"
 
-#include "Application.h"
-#include "Assets.h"
-#include "Dimensions.h"
-#include "Events.h"
-#include "Fold.h"
-#include "WindowBuilder.h"
-#include "WindowFields.h"
-#include "web.h"
+#include "assets/Assets.h"
+#include "calc/Dimensions.h"
+#include "host/Application.h"
+#include "host/WindowFields.h"
+#include "ui/Fold.h"
+#include "ui/web.h"
 
 #include <array>
 
@@ -50,6 +48,12 @@ constexpr std::string_view History =
     "it goes onto the spreaders, and make the driven\r\n"
     "element and the reflector exactly the same length.\r\n";
 
+void calculateIn(LengthUnit unit, QWidget& form)
+{
+    WindowFields fields(form);
+    CalculateDimensions(unit, fields);
+}
+
 constexpr Rgb Blue{0, 0, 255};
 constexpr auto TextBox = ControlKind::TextBox;
 constexpr auto Caption = ControlStyle::Caption;
@@ -68,9 +72,11 @@ constexpr std::array Controls{
                        .accessibleName = "INPUT FREQUENCY IN MHZ",
                        .accessibleDescription = "The operating frequency in megahertz"},
     ControlDescription{.kind = ControlKind::Button, .name = "Command1", .text = "INCH",
-                       .left = 7200, .top = 1680, .width = 1095, .height = 495, .tabIndex = 3},
+                       .left = 7200, .top = 1680, .width = 1095, .height = 495, .tabIndex = 3,
+                       .onClick = [](QWidget& form) { calculateIn(LengthUnit::Inch, form); }},
     ControlDescription{.kind = ControlKind::Button, .name = "Command2", .text = "CM",
-                       .left = 8640, .top = 1680, .width = 855, .height = 495, .tabIndex = 4},
+                       .left = 8640, .top = 1680, .width = 855, .height = 495, .tabIndex = 4,
+                       .onClick = [](QWidget& form) { calculateIn(LengthUnit::Centimetre, form); }},
     ControlDescription{.kind = TextBox, .name = "Text4", .text = "ELEMENT SPACING",
                        .left = 7200, .top = 2400, .width = 2415, .height = 285, .tabIndex = 5, .style = Caption},
     ControlDescription{.kind = TextBox, .name = "Text5", .text = "00.0",
@@ -129,11 +135,14 @@ constexpr std::array Controls{
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text17", .text = History,
                        .left = 3360, .top = 480, .width = 3855, .height = 5535, .tabIndex = 19},
     ControlDescription{.kind = ControlKind::Button, .name = "Command3", .text = "WEBSITE",
-                       .left = 0, .top = 6240, .width = 1215, .height = 495, .tabIndex = 20},
+                       .left = 0, .top = 6240, .width = 1215, .height = 495, .tabIndex = 20,
+                       .onClick = [](QWidget&) { Application::instance().showSingleInstance(web::Description); }},
     ControlDescription{.kind = ControlKind::Button, .name = "Command4", .text = "EXIT",
-                       .left = 1320, .top = 6240, .width = 1095, .height = 495, .tabIndex = 21},
+                       .left = 1320, .top = 6240, .width = 1095, .height = 495, .tabIndex = 21,
+                       .onClick = [](QWidget&) { endProgram(); }},
     ControlDescription{.kind = ControlKind::Button, .name = "Command5", .text = "GAMMA DETAILS",
-                       .left = 2520, .top = 6240, .width = 1935, .height = 495, .tabIndex = 22},
+                       .left = 2520, .top = 6240, .width = 1935, .height = 495, .tabIndex = 22,
+                       .onClick = [](QWidget&) { Application::instance().showSingleInstance(Fold::Description); }},
 };
 
 } // namespace
@@ -146,23 +155,5 @@ const WindowDescription Description{
     .background = SystemColour::InactiveBorder,
     .controls = Controls,
 };
-
-std::unique_ptr<QWidget> create()
-{
-    std::unique_ptr<QWidget> window = buildWindow(Description);
-    QWidget* form = window.get();
-    onClick(*form, "Command1", [form] {
-        WindowFields fields(*form);
-        CalculateDimensions(LengthUnit::Inch, fields);
-    });
-    onClick(*form, "Command2", [form] {
-        WindowFields fields(*form);
-        CalculateDimensions(LengthUnit::Centimetre, fields);
-    });
-    onClick(*form, "Command3", [] { Application::instance().showSingleInstance(web::create); });
-    onClick(*form, "Command4", [] { end(); });
-    onClick(*form, "Command5", [] { Application::instance().showSingleInstance(Fold::create); });
-    return window;
-}
 
 } // namespace Form1

@@ -4,19 +4,13 @@
 
 #pragma once
 
-#include "WindowDescription.h"
-
-#include <QWidget>
-
-#include <memory>
+#include "host/WindowDescription.h"
 
 // The main window: the calculator, the antenna drawing and the history of
 // the design.
 namespace Form1 {
 
+// The window with its button handlers; the program's startup window.
 extern const HostRuntime::WindowDescription Description;
-
-// Builds the window and binds its button handlers.
-std::unique_ptr<QWidget> create();
 
 } // namespace Form1

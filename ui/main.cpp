@@ -2,15 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Application.h"
-#include "Assets.h"
-#include "Form1.h"
+#include "assets/Assets.h"
+#include "host/Application.h"
+#include "host/Text.h"
+#include "ui/Form1.h"
 
 #include <QIcon>
 
 int main(int argc, char* argv[])
 {
     HostRuntime::Application application(argc, argv);
-    QApplication::setWindowIcon(QIcon(QString::fromUtf8(Assets::ApplicationIcon.data())));
-    return application.run(Form1::create);
+    QApplication::setWindowIcon(QIcon(HostRuntime::toQString(Assets::ApplicationIcon)));
+    return application.run(Form1::Description);
 }

@@ -2,13 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "web.h"
+#include "ui/web.h"
 
-#include "Assets.h"
-#include "Events.h"
-#include "Launch.h"
+#include "assets/Assets.h"
+#include "host/Launch.h"
 #include "Product.h"
-#include "WindowBuilder.h"
 
 #include <array>
 #include <string>
@@ -18,6 +16,12 @@ namespace web {
 namespace {
 
 using namespace HostRuntime;
+
+void openWebPage()
+{
+    // The task number is of no use here.
+    launch("start.exe " + std::string(Product::WebPage) + "/", WindowStyle::Hidden);
+}
 
 // In tab order; labels never take the focus. Twips: left, top, width, height.
 constexpr std::array Controls{
@@ -34,7 +38,8 @@ constexpr std::array Controls{
                        .cursor = CursorPicture{Assets::HandPointer, Assets::HandPointerHotSpotX,
                                                Assets::HandPointerHotSpotY},
                        .accessibleDescription = "Opens the author's web page in your default browser",
-                       .link = true},
+                       .link = true,
+                       .onClick = [](QWidget&) { openWebPage(); }},
 };
 
 } // namespace
@@ -48,15 +53,5 @@ const WindowDescription Description{
     .sizable = false,
     .controls = Controls,
 };
-
-std::unique_ptr<QWidget> create()
-{
-    std::unique_ptr<QWidget> window = buildWindow(Description);
-    onClick(*window, "lblWebPage", [] {
-        // The task number is of no use here.
-        launch("start.exe " + std::string(Product::WebPage) + "/", WindowStyle::Hidden);
-    });
-    return window;
-}
 
 } // namespace web

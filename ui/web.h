@@ -4,19 +4,13 @@
 
 #pragma once
 
-#include "WindowDescription.h"
-
-#include <QWidget>
-
-#include <memory>
+#include "host/WindowDescription.h"
 
 // The web page link window: the author's page as a link that opens in the
 // user's default browser.
 namespace web {
 
+// The window with the click on the link.
 extern const HostRuntime::WindowDescription Description;
-
-// Builds the window and binds the click on the link.
-std::unique_ptr<QWidget> create();
 
 } // namespace web

@@ -4,8 +4,8 @@
 
 // Double to text on any double: the text follows the general format and
 // reads back as the value rounded to 15 significant digits.
-#include "Conversions.h"
-#include "RuntimeError.h"
+#include "host/core/Conversions.h"
+#include "host/core/RuntimeError.h"
 
 #include <array>
 #include <cmath>

@@ -5,8 +5,8 @@
 // Text to single on any bytes: a single, or a type mismatch or overflow,
 // never a crash. What it accepts it rounds as the C library does; and the
 // 9-digit text of every finite single converts back to that very single.
-#include "Conversions.h"
-#include "RuntimeError.h"
+#include "host/core/Conversions.h"
+#include "host/core/RuntimeError.h"
 
 #include <array>
 #include <bit>

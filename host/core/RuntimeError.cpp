@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "RuntimeError.h"
+#include "host/core/RuntimeError.h"
 
 namespace HostRuntime {
 

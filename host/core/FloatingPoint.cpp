@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "FloatingPoint.h"
+#include "host/core/FloatingPoint.h"
 
-#include "Conversions.h"
-#include "RuntimeError.h"
+#include "host/core/Conversions.h"
+#include "host/core/RuntimeError.h"
 
 #include <cmath>
 

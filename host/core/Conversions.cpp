@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Conversions.h"
+#include "host/core/Conversions.h"
 
-#include "RuntimeError.h"
+#include "host/core/RuntimeError.h"
 
 #include <algorithm>
 #include <array>
