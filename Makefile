@@ -17,12 +17,11 @@
 # Each first installs the Debian packages it needs that are missing (with
 # sudo when not root).
 
-BUILD_DIR ?= build
-SANITIZE_DIR ?= build-sanitize
-PACKAGE_DIR ?= build-package
+# The builds themselves are CMake presets (CMakePresets.json): build/,
+# build-sanitize/, build-package/, build-windows/.
 JOBS ?= $(shell nproc)
 # Warnings stop the build on CI, where nobody is there to read them.
-WERROR := $(if $(CI),ON,OFF)
+export KARVEL_WERROR := $(if $(CI),ON,OFF)
 # Liberation Sans 2 is fonts-liberation2 up to Debian 12, fonts-liberation after.
 DEBIAN_RELEASE := $(shell . /etc/os-release 2>/dev/null && echo $${VERSION_ID%%.*})
 FACE_PACKAGE := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),fonts-liberation2,fonts-liberation)
@@ -57,24 +56,24 @@ install-missing = missing=""; \
 .PHONY: run test test-plain test-sanitized build deps configure package check-release windows test-debian13 reprotest clean
 
 run: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target karvel
-	./$(BUILD_DIR)/ui/karvel
+	cmake --build --preset default -j $(JOBS) --target karvel
+	./build/ui/karvel
 
 test: test-plain test-sanitized
 
 test-plain: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 
 test-sanitized: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DKARVEL_SANITIZE=ON -DKARVEL_WERROR=$(WERROR)
-	cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
 build: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --build --preset default -j $(JOBS)
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARVEL_WERROR=$(WERROR)
+	cmake --preset default
 
 # Only the program and what it installs, optimised and hardened as Debian
 # builds its packages: dpkg-buildflags with every hardening feature (the
@@ -82,14 +81,12 @@ configure: deps
 # umask 022, so that its modes do not depend on the builder's.
 package: deps
 	@$(call install-missing,$(PACKAGING_TOOLS))
-	rm -rf $(PACKAGE_DIR)
+	rm -rf build-package
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
 	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DKARVEL_WERROR=$(WERROR) \
-	      -DKARVEL_HARDEN=ON -DCMAKE_INSTALL_PREFIX=/usr
-	cmake --build $(PACKAGE_DIR) -j $(JOBS)
-	umask 022 && cd $(PACKAGE_DIR) && cpack -G DEB -B $(CURDIR)/dist
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" cmake --preset package
+	cmake --build --preset package -j $(JOBS)
+	umask 022 && cpack --preset package
 	@ls dist/*.deb
 
 windows: deps
@@ -100,10 +97,10 @@ check-release: package
 	@$(call install-missing,$(RELEASE_TOOLS))
 	reuse lint
 	lintian --fail-on error dist/karvel_*.deb
-	rm -rf $(PACKAGE_DIR)/unpacked && dpkg-deb -x dist/karvel_*.deb $(PACKAGE_DIR)/unpacked
-	hardening-check --nofortify $(NO_CF_PROTECTION) $(PACKAGE_DIR)/unpacked/usr/bin/karvel
-	appstreamcli validate --no-net --pedantic $(PACKAGE_DIR)/assets/net.example.karvel.metainfo.xml
-	desktop-file-validate $(PACKAGE_DIR)/assets/karvel.desktop
+	rm -rf build-package/unpacked && dpkg-deb -x dist/karvel_*.deb build-package/unpacked
+	hardening-check --nofortify $(NO_CF_PROTECTION) build-package/unpacked/usr/bin/karvel
+	appstreamcli validate --no-net --pedantic build-package/assets/net.example.karvel.metainfo.xml
+	desktop-file-validate build-package/assets/karvel.desktop
 
 test-debian13:
 	@$(call install-missing,$(DEBIAN13_TOOLS))
@@ -117,4 +114,4 @@ deps:
 	@$(call install-missing,$(PACKAGES))
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) build-windows dist
+	rm -rf build build-sanitize build-package build-fuzz build-windows dist

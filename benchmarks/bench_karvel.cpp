@@ -9,7 +9,9 @@
 #include "calc/Dimensions.h"
 #include "host/Application.h"
 #include "host/core/Conversions.h"
+#include "host/Text.h"
 #include "host/core/Fields.h"
+#include "tests/MemoryFields.h"
 #include "host/WindowBuilder.h"
 #include "ui/Form1.h"
 
@@ -19,26 +21,10 @@
 #include <QTest>
 
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// The main window's fields, held in memory.
-class InMemoryFields : public HostRuntime::Fields {
-public:
-    std::string text(std::string_view control) const override { return texts_.find(control)->second; }
-    void replaceText(std::string_view control, std::string_view text) override
-    {
-        texts_.find(control)->second = text;
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> texts_{
-        {"Text3", "14.2"}, {"Text5", ""}, {"Text7", ""}, {"Text9", ""},
-        {"Text14", ""}, {"Text15", ""}, {"Text16", ""}};
-};
 
 // A main window showing, with 14.2 typed into its input.
 std::unique_ptr<QWidget> mainWindowFor14_2()
@@ -47,7 +33,7 @@ std::unique_ptr<QWidget> mainWindowFor14_2()
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qFatal("the main window did not show");
-    window->findChild<QLineEdit*>("Text3")->setText("14.2");
+    window->findChild<QLineEdit*>(HostRuntime::toQString(FrequencyField))->setText("14.2");
     return window;
 }
 
@@ -66,11 +52,11 @@ private slots:
 
 void Benchmarks::calculation()
 {
-    InMemoryFields fields;
+    MemoryFields fields("14.2");
     QBENCHMARK {
         CalculateDimensions(LengthUnit::Centimetre, fields);
     }
-    QCOMPARE(fields.text("Text5"), "271.119721951548");
+    QCOMPARE(fields.text(ElementSpacing.outputField), "271.119721951548");
 }
 
 void Benchmarks::textToSingle()
@@ -100,7 +86,7 @@ void Benchmarks::doubleToText()
 void Benchmarks::clickToSixResults()
 {
     const std::unique_ptr<QWidget> window = mainWindowFor14_2();
-    auto* result = window->findChild<QLineEdit*>("Text5");
+    auto* result = window->findChild<QLineEdit*>(HostRuntime::toQString(ElementSpacing.outputField));
     std::vector<qint64> times;
     for (int click = 0; click < 2000; ++click) {
         QWidget* button = window->findChild<QWidget*>(click % 2 ? "Command2" : "Command1");
@@ -127,7 +113,7 @@ void Benchmarks::clickToSixResults()
 void Benchmarks::centimetreClickWithPainting()
 {
     const std::unique_ptr<QWidget> window = mainWindowFor14_2();
-    auto* result = window->findChild<QLineEdit*>("Text16");
+    auto* result = window->findChild<QLineEdit*>(HostRuntime::toQString(SideC.outputField));
     QWidget* button = window->findChild<QWidget*>("Command2");
     QBENCHMARK {
         result->setText(QString());

@@ -20,15 +20,16 @@ struct Dimension {
     std::string_view outputField; // control name of the main window's field
 };
 
+// The six dimensions: the one place that names their fields and captions.
+inline constexpr Dimension ElementSpacing{"ELEMENT SPACING", 0.12833, "Text5"};
+inline constexpr Dimension WireLength{"WIRE LENGTH", 1.0468, "Text7"};
+inline constexpr Dimension DrivenElementLength{"DRIVEN ELEMENT LENGTH CENTER TO TIP", 0.1833, "Text9"};
+inline constexpr Dimension SideA{"A", 0.0397, "Text14"};
+inline constexpr Dimension SideB{"B", 0.0728, "Text15"};
+inline constexpr Dimension SideC{"C", 0.0827, "Text16"};
+
 // In the order in which the dimensions are computed and written.
-inline constexpr std::array<Dimension, 6> DimensionTable{{
-    {"ELEMENT SPACING", 0.12833, "Text5"},
-    {"WIRE LENGTH", 1.0468, "Text7"},
-    {"DRIVEN ELEMENT LENGTH CENTER TO TIP", 0.1833, "Text9"},
-    {"A", 0.0397, "Text14"},
-    {"B", 0.0728, "Text15"},
-    {"C", 0.0827, "Text16"},
-}};
+inline constexpr std::array DimensionTable{ElementSpacing, WireLength, DrivenElementLength, SideA, SideB, SideC};
 
 // The field holding the frequency in MHz.
 inline constexpr std::string_view FrequencyField = "Text3";

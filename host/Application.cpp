@@ -23,7 +23,7 @@ Application::Application(int& argc, char** argv)
     // Docks and task switchers find the installed entry by it (on Wayland,
     // the window's app id).
     setDesktopFileName(toQString(Product::DesktopId));
-    setNumberFormat({QLocale::system().decimalPoint().toStdString()});
+    setDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     // Message boxes and anything else not described take the windows' face too.
     setFont(classicFont(8.25));
     presentToAssistiveTechnology();

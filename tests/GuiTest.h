@@ -4,7 +4,9 @@
 
 #pragma once
 
+#include "calc/Dimensions.h"
 #include "host/Application.h"
+#include "host/Text.h"
 #include "host/core/Conversions.h"
 
 #include <QApplication>
@@ -23,7 +25,7 @@
     int main(int argc, char* argv[])                                           \
     {                                                                          \
         HostRuntime::Application application(argc, argv);                      \
-        HostRuntime::setNumberFormat({"."});                                   \
+        HostRuntime::setDecimalSeparator(".");                                 \
         TestClass test;                                                        \
         return QTest::qExec(&test, argc, argv);                                \
     }
@@ -76,7 +78,12 @@ private:
 };
 
 // The main window's six results, in the order they are computed.
-inline const QStringList OutputFields{"Text5", "Text7", "Text9", "Text14", "Text15", "Text16"};
+inline const QStringList OutputFields = [] {
+    QStringList names;
+    for (const Dimension& dimension : DimensionTable)
+        names << HostRuntime::toQString(dimension.outputField);
+    return names;
+}();
 
 inline QStringList outputsOf(const QWidget& mainWindow)
 {

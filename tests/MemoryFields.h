@@ -4,18 +4,25 @@
 
 #pragma once
 
+#include "calc/Dimensions.h"
 #include "host/core/Fields.h"
 #include "host/core/RuntimeError.h"
 
 #include <map>
 #include <string>
 
-// Fields held in memory, with the texts the main window starts with.
+// The main window's input and output fields held in memory, with the texts
+// the window starts with, or another input.
 class MemoryFields : public HostRuntime::Fields {
 public:
-    std::map<std::string, std::string, std::less<>> texts{
-        {"Text3", "00.0"}, {"Text5", "00.0"}, {"Text7", "00.0"}, {"Text9", "00.0"},
-        {"Text14", "00.0"}, {"Text15", "00.0"}, {"Text16", "00.0"}};
+    explicit MemoryFields(std::string input = "00.0")
+    {
+        texts.emplace(FrequencyField, std::move(input));
+        for (const Dimension& dimension : DimensionTable)
+            texts.emplace(dimension.outputField, "00.0");
+    }
+
+    std::map<std::string, std::string, std::less<>> texts;
 
     std::string text(std::string_view control) const override { return at(control); }
     void replaceText(std::string_view control, std::string_view text) override { at(control) = text; }

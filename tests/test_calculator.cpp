@@ -80,8 +80,7 @@ void CalculatorTest::dimensions()
     QFETCH(LengthUnit, unit);
     QFETCH(QStringList, expected);
 
-    MemoryFields fields;
-    fields.texts["Text3"] = input.toStdString();
+    MemoryFields fields(input.toStdString());
     CalculateDimensions(unit, fields);
     QCOMPARE(outputsOf(fields), expected);
     QCOMPARE(Module1::Frequency, HostRuntime::toSingle(input.toStdString()));
@@ -92,14 +91,25 @@ void CalculatorTest::failures_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<ErrorKind>("error");
     QTest::addColumn<float>("frequencyAfter");
+    QTest::addColumn<QString>("report"); // what the report explains, and what it advises
 
     // Module1::Frequency is 28.5 from an earlier calculation in each row.
-    QTest::newRow("initial text") << "00.0" << ErrorKind::DivisionByZero << 0.0f;
-    QTest::newRow("negative zero") << "-0" << ErrorKind::DivisionByZero << -0.0f;
-    QTest::newRow("below single range") << "1e-50" << ErrorKind::DivisionByZero << 0.0f;
-    QTest::newRow("empty") << "" << ErrorKind::TypeMismatch << 28.5f;
-    QTest::newRow("not a number") << "twenty" << ErrorKind::TypeMismatch << 28.5f;
-    QTest::newRow("beyond single range") << "1e39" << ErrorKind::Overflow << 28.5f;
+    QTest::newRow("initial text") << "00.0" << ErrorKind::DivisionByZero << 0.0f
+        << "\"00.0\" is zero, and a number was divided by it. Type a number other than zero";
+    QTest::newRow("negative zero") << "-0" << ErrorKind::DivisionByZero << -0.0f << "\"-0\" is zero";
+    QTest::newRow("below single range") << "1e-50" << ErrorKind::DivisionByZero << 0.0f
+        << "\"1e-50\" is too small for a single-precision number and reads as zero in single precision, and "
+           "a number was divided by it. Type a number further from zero";
+    QTest::newRow("below single range, negative") << "-1e-50" << ErrorKind::DivisionByZero << -0.0f
+        << "further from zero";
+    QTest::newRow("empty") << "" << ErrorKind::TypeMismatch << 28.5f << "The text is empty";
+    QTest::newRow("not a number") << "twenty" << ErrorKind::TypeMismatch << 28.5f
+        << "\"twenty\" is not a number. Type a number";
+    QTest::newRow("beyond single range") << "1e39" << ErrorKind::Overflow << 28.5f
+        << "\"1e39\" is beyond the range of a single-precision number, which ends at 3.40282347E+38. "
+           "Type a number closer to zero";
+    QTest::newRow("beyond single range, negative") << "-1e39" << ErrorKind::Overflow << 28.5f
+        << "which ends at -3.40282347E+38. Type a number closer to zero";
 }
 
 void CalculatorTest::failures()
@@ -107,27 +117,28 @@ void CalculatorTest::failures()
     QFETCH(QString, input);
     QFETCH(ErrorKind, error);
     QFETCH(float, frequencyAfter);
+    QFETCH(QString, report);
 
     for (const LengthUnit unit : {LengthUnit::Inch, LengthUnit::Centimetre}) {
         Module1::Frequency = 28.5f;
-        MemoryFields fields;
-        fields.texts["Text3"] = input.toStdString();
+        MemoryFields fields(input.toStdString());
         try {
             CalculateDimensions(unit, fields);
             QFAIL("no run-time error");
         } catch (const HostRuntime::RuntimeError& raised) {
             QCOMPARE(raised.kind(), error);
+            const QString explained = QString::fromStdString(raised.detail() + ' ' + raised.advice());
+            QVERIFY2(explained.contains(report) && explained.endsWith("and try again."), qPrintable(explained));
         }
         QCOMPARE(outputsOf(fields), initialOutputs);
-        QCOMPARE(fields.text("Text3"), input.toStdString());
+        QCOMPARE(fields.text(FrequencyField), input.toStdString());
         QCOMPARE(Module1::Frequency, frequencyAfter);
     }
 }
 
 void CalculatorTest::unitChangeReplacesEveryResult()
 {
-    MemoryFields fields;
-    fields.texts["Text3"] = "300";
+    MemoryFields fields("300");
     CalculateDimensions(LengthUnit::Inch, fields);
     const QStringList inches = outputsOf(fields);
     CalculateDimensions(LengthUnit::Centimetre, fields);
@@ -139,10 +150,9 @@ void CalculatorTest::unitChangeReplacesEveryResult()
 
 void CalculatorTest::onlyTheInputFieldMatters()
 {
-    MemoryFields fields;
-    fields.texts["Text3"] = "300";
+    MemoryFields fields("300");
     for (auto& [name, text] : fields.texts)
-        if (name != "Text3")
+        if (name != FrequencyField)
             text = "typed by the user";
     CalculateDimensions(LengthUnit::Centimetre, fields);
     QCOMPARE(outputsOf(fields),

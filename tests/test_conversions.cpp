@@ -22,14 +22,14 @@ namespace {
 class ScopedSeparator {
 public:
     explicit ScopedSeparator(const QString& separator)
-        : saved_(HostRuntime::numberFormat())
+        : saved_(HostRuntime::decimalSeparator())
     {
-        HostRuntime::setNumberFormat({separator.toStdString()});
+        HostRuntime::setDecimalSeparator(separator.toStdString());
     }
-    ~ScopedSeparator() { HostRuntime::setNumberFormat(saved_); }
+    ~ScopedSeparator() { HostRuntime::setDecimalSeparator(saved_); }
 
 private:
-    HostRuntime::NumberFormat saved_;
+    std::string saved_;
 };
 
 std::optional<ErrorKind> errorOf(const auto& operation)

@@ -194,21 +194,10 @@ void Form1Test::errorsAreReportedAndTheProgramGoesOn_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("error");
     QTest::addColumn<float>("frequencyAfter");
-    QTest::addColumn<QString>("report"); // what the report explains, and what it advises
-    QTest::newRow("nothing typed yet") << "" << "Division by zero" << 0.0f
-        << "\"00.0\" is zero, and a number was divided by it. Type a number other than zero";
-    QTest::newRow("negative zero") << "-0" << "Division by zero" << -0.0f << "\"-0\" is zero";
-    QTest::newRow("too small for a single") << "1e-50" << "Division by zero" << 0.0f
-        << "\"1e-50\" is too small for a single-precision number and reads as zero in single precision, and "
-           "a number was divided by it. Type a number further from zero";
-    QTest::newRow("too small, negative") << "-1e-50" << "Division by zero" << -0.0f << "further from zero";
-    QTest::newRow("not a number") << "abc" << "Type mismatch" << 14.2f << "\"abc\" is not a number. Type a number";
-    QTest::newRow("empty") << "\b" << "Type mismatch" << 14.2f << "The text is empty";
-    QTest::newRow("beyond single range") << "1e39" << "Overflow" << 14.2f
-        << "\"1e39\" is beyond the range of a single-precision number, which ends at 3.40282347E+38. "
-           "Type a number closer to zero";
-    QTest::newRow("beyond single range, negative") << "-1e39" << "Overflow" << 14.2f
-        << "which ends at -3.40282347E+38. Type a number closer to zero";
+    QTest::addColumn<QString>("report"); // part of what the report explains; the calculator's tests have the rest
+    QTest::newRow("nothing typed yet") << "" << "Division by zero" << 0.0f << "\"00.0\" is zero";
+    QTest::newRow("not a number") << "abc" << "Type mismatch" << 14.2f << "\"abc\" is not a number";
+    QTest::newRow("emptied") << "\b" << "Type mismatch" << 14.2f << "The text is empty";
 }
 
 void Form1Test::errorsAreReportedAndTheProgramGoesOn()
@@ -243,8 +232,8 @@ void Form1Test::longPastesAreHeldWhole_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("spacing"); // in centimetres, or the error
+    // Cut at Qt's default of 32,767 characters, it would mean 3.
     QTest::newRow("32,770 characters meaning 300") << "3." + QString(32765, '0') + "1e2" << "12.833";
-    QTest::newRow("100,000 nines") << QString(100000, '9') << "Overflow";
 }
 
 void Form1Test::longPastesAreHeldWhole()

@@ -27,8 +27,7 @@ namespace {
 std::optional<QStringList> resultsFor(const QString& input, LengthUnit unit)
 {
     const float frequency = Module1::Frequency;
-    MemoryFields fields;
-    fields.texts["Text3"] = input.toStdString();
+    MemoryFields fields(input.toStdString());
     std::optional<QStringList> results;
     try {
         CalculateDimensions(unit, fields);

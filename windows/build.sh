@@ -39,12 +39,11 @@ fi
 toolchain=$qt/lib/cmake/Qt6/qt.toolchain.cmake
 [ -f "$toolchain" ] || { echo "make windows: no Qt for MinGW in $qt" >&2; exit 1; }
 
-cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release -DKARVEL_HARDEN=ON \
-      -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$top/windows/mingw-w64-x86_64.cmake" \
-      "-DCMAKE_CROSSCOMPILING_EMULATOR=$top/windows/wine-run.sh;--qt;$qt"
-cmake --build build-windows -j "$jobs"
+export KARVEL_QT_MINGW=$qt
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
 zip_only=${KARVEL_WINDOWS_ZIP_ONLY:-0}
-[ "$zip_only" = 1 ] || (cd build-windows && ctest --output-on-failure -j "$jobs" --timeout 600)
+[ "$zip_only" = 1 ] || ctest --preset windows -j "$jobs"
 
 cached() { sed -n "s/^$1:[A-Z]*=//p" build-windows/CMakeCache.txt; }
 name=karvel-$(cached CMAKE_PROJECT_VERSION)-win64

@@ -17,10 +17,10 @@ namespace HostRuntime {
 
 namespace {
 
-NumberFormat& currentFormat()
+std::string& currentSeparator()
 {
-    static NumberFormat format;
-    return format;
+    static std::string separator = ".";
+    return separator;
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -154,20 +154,20 @@ std::string quotedForReport(std::string_view text)
     return quoted.append(text.substr(0, cut)).append("...\" (").append(std::to_string(characters)).append(" characters)");
 }
 
-const NumberFormat& numberFormat() { return currentFormat(); }
+const std::string& decimalSeparator() { return currentSeparator(); }
 
-void setNumberFormat(NumberFormat format) { currentFormat() = std::move(format); }
+void setDecimalSeparator(std::string separator) { currentSeparator() = std::move(separator); }
 
 bool writesZero(std::string_view text)
 {
     NumberText number;
-    return NumberScanner(text, currentFormat().decimalSeparator).scan(number) && number.isZero();
+    return NumberScanner(text, currentSeparator()).scan(number) && number.isZero();
 }
 
 float toSingle(std::string_view text)
 {
     NumberText number;
-    if (!NumberScanner(text, currentFormat().decimalSeparator).scan(number))
+    if (!NumberScanner(text, currentSeparator()).scan(number))
         notANumber(text);
     if (number.isZero())
         return number.negative ? -0.0f : 0.0f;
@@ -218,7 +218,7 @@ std::string doubleToText(double value)
     std::from_chars(text.data() + ePosition + (text[ePosition + 1] == '+' ? 2 : 1),
                     text.data() + text.size(), exponent);
 
-    const std::string& separator = currentFormat().decimalSeparator;
+    const std::string& separator = currentSeparator();
     std::string result = value < 0 ? "-" : "";
     if (exponent < -4 || exponent > 14) {
         result += digits[0];

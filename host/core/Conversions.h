@@ -9,14 +9,10 @@
 
 namespace HostRuntime {
 
-// How the user's locale writes numbers. The window layer sets it from the
-// system locale at start; tests set their own.
-struct NumberFormat {
-    std::string decimalSeparator = ".";
-};
-
-const NumberFormat& numberFormat();
-void setNumberFormat(NumberFormat format);
+// The decimal separator of the user's locale, "." until set. The window
+// layer sets it from the system locale at start; tests set their own.
+const std::string& decimalSeparator();
+void setDecimalSeparator(std::string separator);
 
 // Text to a single-precision number. Accepted: optional white space around
 // the number, an optional sign, decimal digits with at most one decimal

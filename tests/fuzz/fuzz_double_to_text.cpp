@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     double value = 0;
     std::memcpy(&value, data, sizeof value);
-    HostRuntime::setNumberFormat({","});
+    HostRuntime::setDecimalSeparator(",");
     std::string text;
     try {
         text = HostRuntime::doubleToText(value);

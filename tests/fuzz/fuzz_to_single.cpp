@@ -80,10 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const std::string separator = Separators[data[0] % Separators.size()];
-    HostRuntime::setNumberFormat({separator});
+    HostRuntime::setDecimalSeparator(separator);
     convertAnyText(std::string(reinterpret_cast<const char*>(data) + 1, size - 1), separator);
 
-    HostRuntime::setNumberFormat({"."});
+    HostRuntime::setDecimalSeparator(".");
     if (size >= 5) {
         std::uint32_t bits = 0;
         std::memcpy(&bits, data + 1, sizeof bits);
