@@ -28,7 +28,7 @@ FACE_PACKAGE := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),fonts-liberation2,font
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libxkbcommon-dev libxcb-xfixes0-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth xdotool
 PACKAGING_TOOLS := dpkg-dev file
-WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev
+WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN13_TOOLS := debootstrap git
 RELEASE_TOOLS := reuse lintian appstream desktop-file-utils devscripts
 # hardening-check takes a program that calls only functions whose bounds the
@@ -87,6 +87,7 @@ package: deps
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" cmake --preset package
 	cmake --build --preset package -j $(JOBS)
 	umask 022 && cpack --preset package
+	rm -rf dist/_CPack_Packages
 	@ls dist/*.deb
 
 windows: deps

@@ -6,6 +6,8 @@
 # go with every installation: the copyright of the program and of its face,
 # the changelog.
 if(WIN32)
+    # The installer's script; windows/build.sh makes the installer.
+    configure_file(${PROJECT_SOURCE_DIR}/windows/installer.nsi.in ${CMAKE_BINARY_DIR}/installer.nsi @ONLY)
     return()
 endif()
 
@@ -33,7 +35,7 @@ install(FILES ${CMAKE_BINARY_DIR}/karvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME karvel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "The KARVEL developers")
+set(CPACK_PACKAGE_VENDOR ${KARVEL_PUBLISHER})
 set(CPACK_PACKAGE_CONTACT "The KARVEL developers <karvel@example.net>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dimensions of a dipole driven quad antenna from its frequency")
 set(CPACK_PACKAGE_DESCRIPTION "KARVEL is a calculator for radio amateurs who build a two-element quad

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# make reprotest: builds the Debian package, and the Windows zip where a Qt
+# make reprotest: builds the Debian package, and the Windows zip and installer where a Qt
 # for MinGW is at hand (KARVEL_QT_MINGW, or the one in the cache), twice
 # from a fresh clone of the last commit under all of reprotest's variations
 # (build path, time, file order, umask, time zone, locale, HOME, host name,
@@ -23,7 +23,7 @@ artifacts='dist/*.deb'
 if [ -e "$qt" ]; then
     # HOME varies: the cache is named outright.
     build+=" && XDG_CACHE_HOME=$cache KARVEL_QT_MINGW=$qt KARVEL_WINDOWS_ZIP_ONLY=1 windows/build.sh"
-    artifacts+=' dist/*.zip'
+    artifacts+=' dist/*.zip dist/*-setup.exe'
 else
     echo "reprotest: no Qt for MinGW at $qt: only the Debian package is checked"
 fi

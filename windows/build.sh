@@ -11,8 +11,10 @@
 #  4. dist/karvel-1.00-win64.zip: the program, the Qt and MinGW libraries and
 #     plugins it needs, the licences; the same bytes from every build of a
 #     commit.
-#  5. A smoke run from a fresh unpacking of the zip, with nothing on WINEPATH.
-# With KARVEL_WINDOWS_ZIP_ONLY=1 only steps 1, 2 and 4 run.
+#  5. dist/karvel-1.00-win64-setup.exe: the installer of the same files.
+#  6. A smoke run from a fresh unpacking of the zip, with nothing on WINEPATH,
+#     and one of the installer in a fresh Wine prefix.
+# With KARVEL_WINDOWS_ZIP_ONLY=1 only steps 1, 2, 4 and 5 run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -68,6 +70,29 @@ find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
 rm -f "dist/$name.zip"
 (cd build-windows/zip && find "$name" | LC_ALL=C sort | TZ=UTC zip -q -X -9 -@ "$top/dist/$name.zip")
 unzip -l "dist/$name.zip"
+
+# The installer of exactly what the zip holds, in sorted order so that its
+# bytes do not depend on the order of a folder listing; its uninstaller
+# removes exactly that, deepest first.
+nsis_path() { sed 's|^\./||; s|^\.$||; s|/|\\|g'; }
+{
+    (cd "$stage" && find . -type d | LC_ALL=C sort) | while read -r folder; do
+        relative=$(nsis_path <<< "$folder")
+        printf '    SetOutPath "$INSTDIR%s"\n' "${relative:+\\$relative}"
+        (cd "$stage/$folder" && find . -maxdepth 1 -type f | LC_ALL=C sort) | while read -r file; do
+            printf '    File "%s"\n' "$(realpath "$stage/$folder/$file")"
+        done
+    done
+} > build-windows/install.nsh
+{
+    (cd "$stage" && find . -type f | LC_ALL=C sort | nsis_path | sed 's|.*|    Delete "$INSTDIR\\&"|')
+    (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r | nsis_path | sed 's|.*|    RMDir "$INSTDIR\\&"|')
+} > build-windows/uninstall.nsh
+installer=dist/$name-setup.exe
+makensis -V2 -INPUTCHARSET UTF8 "-DSTAGE=$top/$stage" "-DINSTALL=$top/build-windows/install.nsh" \
+    "-DUNINSTALL=$top/build-windows/uninstall.nsh" "-DOUTFILE=$top/$installer" \
+    "-DSIZE_KB=$(du -s --apparent-size --block-size=1024 "$stage" | cut -f1)" build-windows/installer.nsi
+ls -l "$installer"
 [ "$zip_only" = 1 ] && exit 0
 
 # The smoke run: unpacked afresh, nothing on WINEPATH, offscreen; the smoke
@@ -99,4 +124,33 @@ PATH=$smoke/bin:$PATH xvfb-run -a windows/wine-run.sh "$smoke/$name/smoke_exit.e
 grep -qxF "$page" "$smoke/opened" 2>/dev/null \
     || { echo "make windows: a click on the link did not reach Wine's browser launcher with $page" >&2; exit 1; }
 echo "smoke run: the unpacked program came up and stayed up, ended cleanly on EXIT, and its link reached the browser launcher"
+
+# The installer in a fresh Wine prefix of its own, as a user runs it: a
+# silent install, the shortcut and the entry among installed programs, the
+# installed program up on a display, a silent uninstall, and nothing left.
+export WINEPREFIX=$smoke/prefix
+fail() { echo "make windows: installer: $*" >&2; exit 1; }
+windows/wine-run.sh "$top/$installer" /S
+"$wineserver" -w
+program=$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local/Programs/KARVEL/karvel.exe' | head -n 1)
+[ -n "$program" ] || fail "karvel.exe is not in the user's programs folder"
+installed=$(dirname "$program")
+diff <(cd "$installed" && find . -type f ! -name Uninstall.exe | LC_ALL=C sort) \
+     <(cd "$stage" && find . -type f | LC_ALL=C sort) || fail "it did not install exactly what the zip holds"
+shortcut="${installed%/AppData/Local/Programs/KARVEL}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/KARVEL.lnk"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+entry() { tr -d '\r' < "$WINEPREFIX/user.reg" | sed -n '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\KARVEL\]/,/^$/p'; }
+entry | grep -qxF '"DisplayName"="KARVEL"' || fail "no entry KARVEL among installed programs"
+entry | grep -qxF "\"DisplayVersion\"=\"$(cached CMAKE_PROJECT_VERSION)\"" || fail "the entry has not the version"
+status=0
+timeout 15 xvfb-run -a windows/wine-run.sh "$program" || status=$?
+"$wineserver" -k || true
+[ "$status" -eq 124 ] || fail "the installed karvel.exe did not stay up (exit $status)"
+windows/wine-run.sh "$installed/Uninstall.exe" /S
+"$wineserver" -w
+[ ! -e "$installed" ] || fail "the uninstall left $(find "$installed" | head -n 3)"
+[ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
+[ -z "$(entry)" ] || fail "the uninstall left the entry"
+echo "installer: installed silently per user with its shortcut and entry, the program stayed up, the uninstall left nothing"
 echo "dist/$name.zip"
+echo "$installer"
