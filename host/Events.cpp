@@ -23,9 +23,8 @@ void runHandler(const std::function<void()>& handler)
 
 void reportError(const RuntimeError& error)
 {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                    toQString(error.name()),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), toQString(error.name()), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setObjectName(QStringLiteral("RuntimeErrorReport"));
     box.setInformativeText(QString::fromStdString(error.detail() + ' ' + error.advice()));
     box.exec();

@@ -4,10 +4,7 @@
 
 #pragma once
 
-#include <QWidget>
-
 #include <functional>
-#include <string_view>
 
 namespace HostRuntime {
 
