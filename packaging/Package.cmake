@@ -6,8 +6,7 @@
 # go with every installation: the copyright of the program and of its face,
 # the changelog.
 if(WIN32)
-    # The installer's script; windows/build.sh makes the installer.
-    configure_file(${PROJECT_SOURCE_DIR}/windows/installer.nsi.in ${CMAKE_BINARY_DIR}/installer.nsi @ONLY)
+    include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
     return()
 endif()
 

@@ -47,22 +47,12 @@ cmake --build --preset windows -j "$jobs"
 zip_only=${KARVEL_WINDOWS_ZIP_ONLY:-0}
 [ "$zip_only" = 1 ] || ctest --preset windows -j "$jobs"
 
-cached() { sed -n "s/^$1:[A-Z]*=//p" build-windows/CMakeCache.txt; }
-name=karvel-$(cached CMAKE_PROJECT_VERSION)-win64
+. build-windows/release.sh
 stage=build-windows/zip/$name
-rm -rf build-windows/zip && mkdir -p "$stage/platforms" "$stage/styles" "$stage/licenses" dist
-cp build-windows/karvel.exe "$stage/"
-cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$stage/"
-cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-cp /usr/lib/gcc/x86_64-w64-mingw32/12-posix/{libstdc++-6.dll,libgcc_s_seh-1.dll} "$stage/"
-cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage/"
+rm -rf build-windows/zip && mkdir -p dist
+cmake --install build-windows --prefix "$stage"
 # Strip writes SOURCE_DATE_EPOCH as the files' link time.
 x86_64-w64-mingw32-strip "$stage"/*.dll "$stage"/*/*.dll "$stage/karvel.exe"
-cp LICENSES/GPL-3.0-or-later.txt "$stage/licenses/KARVEL-GPL-3.0-or-later.txt"
-# Qt is under the LGPL 3, which builds on the GPL 3; its source is Debian's qt6-base.
-cp /usr/share/common-licenses/LGPL-3 "$stage/licenses/Qt-LGPL-3.0.txt"
-cp "$(cached KARVEL_FACE_LICENSE)" "$stage/licenses/LiberationSans-copyright.txt"
 # The same bytes whoever builds it, wherever and whenever: entries in sorted
 # order, with the release's time in UTC, fixed modes, no owners or extra fields.
 find "$stage" -type d -exec chmod 755 {} + -o -type f -exec chmod 644 {} +
@@ -115,7 +105,6 @@ timeout 10 windows/wine-run.sh "$smoke/$name/karvel.exe" || status=$?
 # Wine's browser launcher, which hands the page to xdg-open; a stand-in
 # records it.
 unset QT_QPA_PLATFORM
-page=$(cached KARVEL_WEB_PAGE)/
 mkdir "$smoke/bin"
 printf '#!/bin/sh\necho "$*" >> "%s/opened"\n' "$smoke" > "$smoke/bin/xdg-open"
 chmod +x "$smoke/bin/xdg-open"
@@ -141,7 +130,7 @@ shortcut="${installed%/AppData/Local/Programs/KARVEL}/AppData/Roaming/Microsoft/
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 entry() { tr -d '\r' < "$WINEPREFIX/user.reg" | sed -n '/^\[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\KARVEL\]/,/^$/p'; }
 entry | grep -qxF '"DisplayName"="KARVEL"' || fail "no entry KARVEL among installed programs"
-entry | grep -qxF "\"DisplayVersion\"=\"$(cached CMAKE_PROJECT_VERSION)\"" || fail "the entry has not the version"
+entry | grep -qxF "\"DisplayVersion\"=\"$version\"" || fail "the entry has not the version"
 status=0
 timeout 15 xvfb-run -a windows/wine-run.sh "$program" || status=$?
 "$wineserver" -k || true

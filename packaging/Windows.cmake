@@ -1,0 +1,38 @@
+# SPDX-FileCopyrightText: 2026 The KARVEL developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# What the Windows zip and installer hold, as install rules: the program
+# (installed by ui/), the Qt and MinGW libraries and plugins it needs, and
+# the licences. windows/build.sh installs it into the zip's folder, strips
+# it and makes the zip and, with the script configured here, the installer.
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+
+# The compiler's own runtime, from where the compiler takes it.
+foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                    OUTPUT_VARIABLE library OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT IS_ABSOLUTE "${library}")
+        string(MAKE_C_IDENTIFIER "KARVEL_${runtime}" variable)
+        find_file(${variable} ${runtime} PATH_SUFFIXES lib bin REQUIRED)
+        set(library ${${variable}})
+    endif()
+    install(FILES ${library} DESTINATION .)
+endforeach()
+
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION licenses
+        RENAME KARVEL-GPL-3.0-or-later.txt)
+# Qt is under the LGPL 3, which builds on the GPL 3; its source is Debian's qt6-base.
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME Qt-LGPL-3.0.txt)
+install(FILES ${KARVEL_FACE_LICENSE} DESTINATION licenses RENAME LiberationSans-copyright.txt)
+
+# The release's name and the facts windows/build.sh needs, for it to source.
+set(KARVEL_RELEASE_NAME karvel-${PROJECT_VERSION}-win64)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/release.sh CONTENT [[
+name=@KARVEL_RELEASE_NAME@
+page=@KARVEL_WEB_PAGE@/
+version=@PROJECT_VERSION@
+]] @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/windows/installer.nsi.in ${CMAKE_BINARY_DIR}/installer.nsi @ONLY)
