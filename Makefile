@@ -7,12 +7,15 @@
 #                 under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make package  builds the Debian package dist/karvel_*.deb
 #   make windows  cross-builds for Windows, tests it under Wine and makes
-#                 dist/karvel-1.00-win64.zip (KARVEL_QT_MINGW: a ready Qt)
+#                 dist/karvel-1.00-win64.zip and its installer
+#                 dist/karvel-1.00-win64-setup.exe (KARVEL_QT_MINGW: a ready Qt)
 #   make test-debian13  the README's test command, the package and its
 #                 installation in a minimal Debian 13 of its own
 #   make check-release  what a release needs besides the tests: REUSE,
-#                 lintian on the package, the AppStream and desktop files
-#   make reprotest  builds the package (and the zip, with a Qt for MinGW)
+#                 lintian and hardening-check on the package, the AppStream
+#                 and desktop files
+#   make reprotest  builds the package (and the zip and the installer, with
+#                 a Qt for MinGW)
 #                 twice under varied conditions and compares them
 # Each first installs the Debian packages it needs that are missing (with
 # sudo when not root).
