@@ -109,7 +109,7 @@ check-release: package
 
 test-debian13:
 	@$(call install-missing,$(DEBIAN13_TOOLS))
-	tools/test-debian13.sh
+	HARDENING_CHECK="$(HARDENING_CHECK)" tools/test-debian13.sh
 
 reprotest: deps
 	@$(call install-missing,$(PACKAGING_TOOLS) $(REPROTEST_TOOLS))

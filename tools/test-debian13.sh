@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 if [ "$(id -u)" -ne 0 ]; then
-    exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI "$0" "$@"
+    exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI,HARDENING_CHECK "$0" "$@"
 fi
 mirror=${KARVEL_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/karvel
@@ -62,8 +62,8 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LAN
         [ "$status" -eq 124 ] || { echo "test-debian13: the installed karvel did not stay up (exit $status)" >&2; exit 1; }
         echo "test-debian13: the tests passed, the package installed and the installed program stayed up"
     '
-# Debian 13's flags, read by the host's hardening-check where it has one
-# (what it cannot see in any Debian program is not asked: see the Makefile).
+# Debian 13's flags, read by the host's hardening-check where it has one,
+# asked as the Makefile asks it.
 if command -v hardening-check >/dev/null; then
-    hardening-check --nofortify --nocfprotection "$root/root/karvel/build-package/ui/karvel"
+    ${HARDENING_CHECK:-hardening-check} "$root/root/karvel/build-package/ui/karvel"
 fi
