@@ -9,8 +9,9 @@
 #   make windows  cross-builds for Windows, tests it under Wine and makes
 #                 dist/karvel-1.00-win64.zip and its installer
 #                 dist/karvel-1.00-win64-setup.exe (KARVEL_QT_MINGW: a ready Qt)
-#   make test-debian13  the README's test command, the package and its
-#                 installation in a minimal Debian 13 of its own
+#   make test-debian12, make test-debian13  the README's test command, the
+#                 package and its installation, as a newcomer with sudo in a
+#                 fresh minimal Debian 12 or 13
 #   make check-release  what a release needs besides the tests: REUSE,
 #                 lintian and hardening-check on the package, the AppStream
 #                 and desktop files
@@ -29,10 +30,11 @@ export KARVEL_WERROR := $(if $(CI),ON,OFF)
 DEBIAN_RELEASE := $(shell . /etc/os-release 2>/dev/null && echo $${VERSION_ID%%.*})
 FACE_PACKAGE := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),fonts-liberation2,fonts-liberation)
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-            libxkbcommon-dev libxcb-xfixes0-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth xdotool
+            libxkbcommon-dev libxcb-xfixes0-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth xdotool \
+            dbus-daemon
 PACKAGING_TOOLS := dpkg-dev file
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
-DEBIAN13_TOOLS := debootstrap git
+DEBIAN_SYSTEM_TOOLS := debootstrap git
 RELEASE_TOOLS := reuse lintian appstream desktop-file-utils devscripts
 # hardening-check takes a program that calls only functions whose bounds the
 # compiler knew for unfortified; and Debian's C start files (Scrt1.o, crti.o,
@@ -54,10 +56,10 @@ install-missing = missing=""; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
-	  $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y --no-install-recommends $$missing; \
+	  $$sudo apt-get update && $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure package check-release windows test-debian13 reprotest clean
+.PHONY: run test test-plain test-sanitized build deps configure package check-release windows test-debian12 test-debian13 reprotest clean
 
 run: configure
 	cmake --build --preset default -j $(JOBS) --target karvel
@@ -107,9 +109,9 @@ check-release: package
 	appstreamcli validate --no-net --pedantic build-package/assets/net.example.karvel.metainfo.xml
 	desktop-file-validate build-package/assets/karvel.desktop
 
-test-debian13:
-	@$(call install-missing,$(DEBIAN13_TOOLS))
-	HARDENING_CHECK="$(HARDENING_CHECK)" tools/test-debian13.sh
+test-debian12 test-debian13: test-debian%:
+	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
+	HARDENING_CHECK="$(HARDENING_CHECK)" tools/test-debian.sh $*
 
 reprotest: deps
 	@$(call install-missing,$(PACKAGING_TOOLS) $(REPROTEST_TOOLS))
