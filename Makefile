@@ -12,6 +12,10 @@
 #   make test-debian12, make test-debian13  the README's test command, the
 #                 package and its installation, as a newcomer with sudo in a
 #                 fresh minimal Debian 12 or 13
+#   make package-arm64, make package-armhf  the package for the Raspberry
+#                 Pi's Debian, cross-built in a throwaway Debian 12
+#   make test-arm64  the suite under qemu's emulation of arm64 (and part of
+#                 it on armhf), with the same digits and pixels as here
 #   make check-release  what a release needs besides the tests: REUSE,
 #                 lintian and hardening-check on the package, the AppStream
 #                 and desktop files
@@ -32,10 +36,24 @@ FACE_PACKAGE := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),fonts-liberation2,font
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libxkbcommon-dev libxcb-xfixes0-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth xdotool \
             dbus-daemon
+# KARVEL_ARCH=arm64 or armhf: a cross build for that Debian architecture,
+# only where apt has it added (in the throwaway system of make
+# package-arm64 and make test-arm64, never on the machine itself).
+KARVEL_ARCH ?=
+ifneq ($(KARVEL_ARCH),)
+PACKAGES += crossbuild-essential-$(KARVEL_ARCH) qemu-user-static \
+            $(addsuffix :$(KARVEL_ARCH),qt6-base-dev libgl-dev libxkbcommon-dev libxcb-xfixes0-dev pkgconf)
+CROSS_CONFIGURE := --toolchain $(CURDIR)/cmake/toolchains/$(KARVEL_ARCH).cmake
+# dpkg-buildflags and dpkg-shlibdeps take the architecture from here.
+export DEB_HOST_ARCH := $(KARVEL_ARCH)
+endif
+DEB_ARCH := $(or $(KARVEL_ARCH),$(shell dpkg --print-architecture 2>/dev/null))
+PACKAGE_FILE = $(wildcard dist/karvel_*_$(DEB_ARCH).deb)
 PACKAGING_TOOLS := dpkg-dev file
+PACKAGE_CHECK_TOOLS := lintian devscripts
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
-RELEASE_TOOLS := reuse lintian appstream desktop-file-utils devscripts
+RELEASE_TOOLS := reuse appstream desktop-file-utils
 # hardening-check takes a program that calls only functions whose bounds the
 # compiler knew for unfortified; and Debian's C start files (Scrt1.o, crti.o,
 # crtn.o, up to Debian 13 at least) carry no control-flow (CET) marking, so
@@ -59,7 +77,8 @@ install-missing = missing=""; \
 	  $$sudo apt-get update && $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure package check-release windows test-debian12 test-debian13 reprotest clean
+.PHONY: run test test-plain test-sanitized build deps configure package check-package check-release windows \
+        test-debian12 test-debian13 package-arm64 package-armhf test-arm64 reprotest clean
 
 run: configure
 	cmake --build --preset default -j $(JOBS) --target karvel
@@ -90,22 +109,35 @@ package: deps
 	rm -rf build-package
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
 	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" cmake --preset package
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" cmake --preset package $(CROSS_CONFIGURE)
 	cmake --build --preset package -j $(JOBS)
 	umask 022 && cpack --preset package
 	rm -rf dist/_CPack_Packages
-	@ls dist/*.deb
+	@ls dist/karvel_*_$(DEB_ARCH).deb
+
+# The package as Debian checks it: lintian, and the protections of the program.
+check-package: package
+	@$(call install-missing,$(PACKAGE_CHECK_TOOLS))
+	lintian --fail-on error $(PACKAGE_FILE)
+	rm -rf build-package/unpacked && dpkg-deb -x $(PACKAGE_FILE) build-package/unpacked
+	$(HARDENING_CHECK) build-package/unpacked/usr/bin/karvel
+
+# Each in a throwaway Debian 12 with that architecture added.
+package-arm64 package-armhf: package-%:
+	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
+	tools/cross-build.sh package $*
+
+test-arm64:
+	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
+	tools/cross-build.sh test
 
 windows: deps
 	@$(call install-missing,$(WINDOWS_TOOLS))
 	JOBS=$(JOBS) windows/build.sh
 
-check-release: package
+check-release: check-package
 	@$(call install-missing,$(RELEASE_TOOLS))
 	reuse lint
-	lintian --fail-on error dist/karvel_*.deb
-	rm -rf build-package/unpacked && dpkg-deb -x dist/karvel_*.deb build-package/unpacked
-	$(HARDENING_CHECK) build-package/unpacked/usr/bin/karvel
 	appstreamcli validate --no-net --pedantic build-package/assets/net.example.karvel.metainfo.xml
 	desktop-file-validate build-package/assets/karvel.desktop
 
@@ -121,4 +153,4 @@ deps:
 	@$(call install-missing,$(PACKAGES))
 
 clean:
-	rm -rf build build-sanitize build-package build-fuzz build-windows dist
+	rm -rf build build-sanitize build-package build-fuzz build-windows build-arm64 build-armhf dist

@@ -50,5 +50,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KARVEL_WEB_PAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CPack would label a cross-built package with the build machine's
+# architecture: the one the compiler builds for decides.
+if(CMAKE_CROSSCOMPILING)
+    execute_process(COMMAND dpkg-architecture -T ${CMAKE_LIBRARY_ARCHITECTURE} -qDEB_TARGET_ARCH
+                    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+                    ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

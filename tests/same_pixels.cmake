@@ -4,7 +4,9 @@
 
 # The three windows render pixel for pixel alike whatever fonts the machine
 # has: with its own, with DejaVu's alone and with none at all.
-#   cmake -DSCREENSHOTS=<tool> -DFONTCONFIGS=<folder> -DWORK=<folder> -P same_pixels.cmake
+#   cmake -DSCREENSHOTS=<tool> -DFONTCONFIGS=<folder> -DWORK=<folder> [-DEMULATOR=<command,arguments>]
+#         -P same_pixels.cmake
+string(REPLACE "," ";" emulator "${EMULATOR}")
 set(configurations machine dejavu none)
 foreach(configuration IN LISTS configurations)
     set(folder ${WORK}/${configuration})
@@ -15,7 +17,7 @@ foreach(configuration IN LISTS configurations)
     else()
         set(fonts FONTCONFIG_FILE=${FONTCONFIGS}/${configuration}.conf)
     endif()
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env ${fonts} QT_QPA_PLATFORM=offscreen ${SCREENSHOTS} ${folder}
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env ${fonts} QT_QPA_PLATFORM=offscreen ${emulator} ${SCREENSHOTS} ${folder}
                     RESULT_VARIABLE result OUTPUT_QUIET)
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "screenshots failed with the ${configuration} fonts: ${result}")

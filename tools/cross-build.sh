@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KARVEL developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# KARVEL for the Raspberry Pi's Debian 12, cross-built with Debian's cross
+# compilers against that architecture's Qt, in a fresh copy of a minimal
+# Debian 12 (see debian-system.sh) with the architecture added there, so
+# that the machine's own apt keeps its architectures and packages:
+#   tools/cross-build.sh package arm64|armhf
+#       dist/karvel_*_ARCH.deb, hardened with that architecture's
+#       dpkg-buildflags and checked by lintian and hardening-check
+#   tools/cross-build.sh test
+#       the whole suite on arm64 under qemu's user-mode emulation, and the
+#       calculator, conversions and main window tests on armhf; the six
+#       dimensions over a dense sweep and the windows' pixels must come out
+#       byte for byte as on amd64, and the conversions must hold on a
+#       sample of every single
+# Needs root for chroot and mount (with sudo when not root).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+
+emulator() {
+    case $1 in
+        arm64) echo "qemu-aarch64-static -L /" ;;
+        armhf) echo "qemu-arm-static -L /" ;;
+    esac
+}
+
+# In the throwaway system, as its user, in the clone.
+inside_package() {
+    make check-package KARVEL_ARCH="$1" JOBS="$(nproc)"
+}
+
+inside_test() {
+    local arch scale
+    for arch in arm64 armhf; do
+        make deps KARVEL_ARCH=$arch
+    done
+    cmake --preset default
+    cmake --build --preset default -j "$(nproc)" --target dimension_sweep screenshots
+    cmake --preset arm64
+    cmake --build --preset arm64 -j "$(nproc)"
+    ctest --preset arm64 -j "$(nproc)"
+    cmake --preset armhf
+    cmake --build --preset armhf -j "$(nproc)" --target test_calculator test_conversions test_form1 dimension_sweep
+    ctest --preset armhf -j "$(nproc)" -R '^test_(calculator|conversions|form1)'
+
+    mkdir -p compare
+    build/tools/dimension_sweep > compare/sweep-amd64.txt
+    for arch in arm64 armhf; do
+        $(emulator $arch) build-$arch/tools/dimension_sweep > compare/sweep-$arch.txt
+        cmp compare/sweep-amd64.txt compare/sweep-$arch.txt
+        echo "cross-build: $arch computes the six dimensions as amd64 does," \
+             "$(wc -l < compare/sweep-$arch.txt) lines ($(sha256sum < compare/sweep-$arch.txt | cut -c1-16))"
+    done
+    for scale in 1 1.5 2; do
+        mkdir -p compare/amd64-$scale compare/arm64-$scale
+        export FONTCONFIG_FILE=$PWD/tests/fontconfig/none.conf QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale
+        build/tools/screenshots compare/amd64-$scale > /dev/null
+        $(emulator arm64) build-arm64/tools/screenshots compare/arm64-$scale > /dev/null
+        unset FONTCONFIG_FILE QT_QPA_PLATFORM QT_SCALE_FACTOR
+        diff -r compare/amd64-$scale compare/arm64-$scale
+        echo "cross-build: at scale $scale the arm64 windows are byte-identical to amd64's:" \
+             "$(cd compare/arm64-$scale && echo *.png)"
+    done
+    # Every 997th bit pattern: about 4.3 million singles, a few minutes
+    # under emulation.
+    $(emulator arm64) build-arm64/tools/exhaustive_conversions 997
+}
+
+if [ "${1:-}" = --inside ]; then
+    "inside_$2" "${@:3}"
+    exit
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI,KARVEL_DEBIAN_ARCHIVE "$0" "$@"
+fi
+case "${1:-} ${2:-}" in
+    "package arm64" | "package armhf") architectures=$2 ;;
+    "test ") architectures="arm64 armhf" ;;
+    *) echo "usage: $0 package arm64|armhf, or $0 test" >&2; exit 2 ;;
+esac
+. tools/debian-system.sh
+
+debian_system_copy bookworm
+debian_system_clone
+debian_system_root "for arch in $architectures; do dpkg --add-architecture \$arch; done"
+debian_system_user "cd karvel && tools/cross-build.sh --inside $*"
+if [ "$1" = package ]; then
+    mkdir -p dist
+    cp "$system_home"/karvel/dist/karvel_*_"$2".deb dist/
+    ls dist/karvel_*_"$2".deb
+fi
