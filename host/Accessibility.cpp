@@ -5,12 +5,19 @@
 #include "host/Accessibility.h"
 
 #include "host/ClickLabel.h"
+#include "host/core/RuntimeError.h"
+#include "host/Text.h"
 
 #include <QAccessibleWidget>
+
+#include <algorithm>
+#include <string>
 
 namespace HostRuntime {
 
 namespace {
+
+constexpr const char* PresentationOrder = "karvelPresentationOrder";
 
 class LinkAccessible : public QAccessibleWidget {
 public:
@@ -34,6 +41,39 @@ private:
     ClickLabel* label() const { return static_cast<ClickLabel*>(widget()); }
 };
 
+// A window lists its controls in Tab order. Qt would list them in stacking
+// order, which for our windows is the reverse (the first in Tab order is
+// drawn in front), and a reader that walks the tree would meet them
+// backwards.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return int(controls().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> all = controls();
+        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? int(controls().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget*> controls() const
+    {
+        QList<QWidget*> found;
+        for (QObject* object : widget()->children())
+            if (auto* control = qobject_cast<QWidget*>(object); control && !control->isWindow())
+                found.append(control);
+        std::ranges::stable_sort(found, {}, [](const QWidget* control) {
+            return control->property(PresentationOrder).toInt();
+        });
+        return found;
+    }
+};
+
 QAccessibleInterface* programInterface(const QString&, QObject* object)
 {
     if (auto* label = qobject_cast<ClickLabel*>(object); label && label->isLink())
@@ -41,7 +81,7 @@ QAccessibleInterface* programInterface(const QString&, QObject* object)
     // The windows are plain widgets, which Qt presents as mere fillers.
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget && widget->isWindow() && widget->metaObject() == &QWidget::staticMetaObject)
-        return new QAccessibleWidget(widget, QAccessible::Window);
+        return new WindowAccessible(widget);
     return nullptr;
 }
 
@@ -54,6 +94,28 @@ void presentToAssistiveTechnology()
         return true;
     }();
     (void)installed;
+}
+
+void setPresentationOrder(QWidget& control, int tabIndex)
+{
+    control.setProperty(PresentationOrder, tabIndex);
+}
+
+void describeControl(QWidget& window, std::string_view control, std::string_view description)
+{
+    auto* widget = window.findChild<QWidget*>(toQString(control), Qt::FindDirectChildrenOnly);
+    if (!widget)
+        throw RuntimeError(ErrorKind::FailedControlCall, "The window has no control " + std::string(control) + ".");
+    widget->setAccessibleDescription(toQString(description));
+}
+
+void announce([[maybe_unused]] QWidget& window, [[maybe_unused]] std::string_view message)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(&window, toQString(message));
+    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    QAccessible::updateAccessibility(&event);
+#endif
 }
 
 } // namespace HostRuntime

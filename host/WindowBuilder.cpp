@@ -4,6 +4,7 @@
 
 #include "host/WindowBuilder.h"
 
+#include "host/Accessibility.h"
 #include "host/Appearance.h"
 #include "host/ClickLabel.h"
 #include "host/Events.h"
@@ -141,6 +142,7 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     widget->setAccessibleName(toQString(control.accessibleName));
     widget->setAccessibleDescription(toQString(control.accessibleDescription));
+    setPresentationOrder(*widget, control.tabIndex);
     if (control.cursor)
         widget->setCursor(pointer(*control.cursor));
     bindClick(*widget, control, window);
@@ -174,6 +176,7 @@ std::unique_ptr<QWidget> buildWindow(const WindowDescription& description)
     auto window = std::make_unique<QWidget>();
     window->setObjectName(toQString(description.name));
     window->setWindowTitle(toQString(description.caption));
+    window->setAccessibleDescription(toQString(description.accessibleDescription));
     const QColor background = toQColor(description.background, systemColour(SystemColour::WindowFace));
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, background);

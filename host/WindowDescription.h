@@ -89,6 +89,9 @@ struct WindowDescription {
     // window system places new windows.
     std::optional<std::pair<Twips, Twips>> clientPosition = {};
     bool sizable = true;
+    // What assistive technology says of the window when it opens, after its
+    // caption; nothing a sighted user sees.
+    std::string_view accessibleDescription = {};
     std::span<const ControlDescription> controls;
 };
 

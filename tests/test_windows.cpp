@@ -20,6 +20,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(QAccessible::Role)
+Q_DECLARE_METATYPE(const HostRuntime::WindowDescription*)
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -41,6 +42,11 @@ private slots:
     void handPointer();
     void assistiveTechnologyNames_data();
     void assistiveTechnologyNames();
+    void resultsSayTheirUnit_data();
+    void resultsSayTheirUnit();
+    void resultsAreAnnouncedOnce();
+    void assistiveTreeFollowsTabOrder_data();
+    void assistiveTreeFollowsTabOrder();
     void productAndVersion();
     void picturesAreCompiledIn_data();
     void picturesAreCompiledIn();
@@ -278,18 +284,31 @@ void WindowsTest::assistiveTechnologyNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("accessibleName");
-    QTest::newRow("input") << "" << "Text3" << QAccessible::EditableText << "INPUT FREQUENCY IN MHZ";
-    QTest::newRow("spacing") << "" << "Text5" << QAccessible::EditableText << "ELEMENT SPACING";
+    QTest::addColumn<bool>("described");
+    QTest::newRow("input") << "" << "Text3" << QAccessible::EditableText << "INPUT FREQUENCY IN MHZ" << true;
+    QTest::newRow("spacing") << "" << "Text5" << QAccessible::EditableText << "ELEMENT SPACING" << true;
     QTest::newRow("driven element") << "" << "Text9" << QAccessible::EditableText
-                                    << "DRIVEN ELEMENT LENGTH CENTER TO TIP";
-    QTest::newRow("side C") << "" << "Text16" << QAccessible::EditableText << "C";
-    QTest::newRow("drawing") << "" << "Picture1" << QAccessible::Graphic << "Antenna drawing";
-    QTest::newRow("diagram") << "Command5" << "Picture1" << QAccessible::Graphic << "Folded section diagram";
-    QTest::newRow("link") << "Command3" << "lblWebPage" << QAccessible::Link << QString::fromUtf8(Product::WebPage.data());
-    // A window is named by its caption.
-    QTest::newRow("main window") << "" << "Form1" << QAccessible::Window << "VEVUZORO(tm)";
-    QTest::newRow("details window") << "Command5" << "Fold" << QAccessible::Window << "Form2";
-    QTest::newRow("link window") << "Command3" << "web" << QAccessible::Window << "Web Page Link";
+                                    << "DRIVEN ELEMENT LENGTH CENTER TO TIP" << true;
+    QTest::newRow("side C") << "" << "Text16" << QAccessible::EditableText << "C" << true;
+    // Boxes to read, named for what they are, not again for what they say.
+    QTest::newRow("title") << "" << "Text1" << QAccessible::EditableText << "Title" << false;
+    QTest::newRow("caption") << "" << "Text4" << QAccessible::EditableText << "Caption" << false;
+    QTest::newRow("two-line caption") << "" << "Text8" << QAccessible::EditableText << "Caption" << false;
+    QTest::newRow("caption A") << "" << "Text11" << QAccessible::EditableText << "Caption" << false;
+    QTest::newRow("note") << "" << "Text10" << QAccessible::EditableText << "Note" << false;
+    QTest::newRow("history") << "" << "Text17" << QAccessible::EditableText << "History of the design" << false;
+    QTest::newRow("building notes") << "Command5" << "Text1" << QAccessible::EditableText << "Building notes"
+                                    << false;
+    QTest::newRow("disclaimer") << "Command5" << "Text2" << QAccessible::EditableText << "Legal notice" << false;
+    QTest::newRow("drawing") << "" << "Picture1" << QAccessible::Graphic << "Antenna drawing" << true;
+    QTest::newRow("diagram") << "Command5" << "Picture1" << QAccessible::Graphic << "Folded section diagram" << true;
+    QTest::newRow("link") << "Command3" << "lblWebPage" << QAccessible::Link
+                          << QString::fromUtf8(Product::WebPage.data()) << true;
+    // A window is named by its caption; the link window, where nothing takes
+    // the focus, also says what it holds.
+    QTest::newRow("main window") << "" << "Form1" << QAccessible::Window << "VEVUZORO(tm)" << false;
+    QTest::newRow("details window") << "Command5" << "Fold" << QAccessible::Window << "Form2" << false;
+    QTest::newRow("link window") << "Command3" << "web" << QAccessible::Window << "Web Page Link" << true;
 }
 
 void WindowsTest::assistiveTechnologyNames()
@@ -298,6 +317,7 @@ void WindowsTest::assistiveTechnologyNames()
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, accessibleName);
+    QFETCH(bool, described);
     QWidget& window = button.isEmpty() ? *main_ : open(qPrintable(button), button == "Command5" ? "Fold" : "web");
     const bool isWindow = name == window.objectName();
     QAccessibleInterface* accessible
@@ -305,7 +325,91 @@ void WindowsTest::assistiveTechnologyNames()
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), role);
     QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
-    QVERIFY(isWindow || !accessible->text(QAccessible::Description).isEmpty());
+    QCOMPARE(!accessible->text(QAccessible::Description).isEmpty(), described);
+}
+
+void WindowsTest::resultsSayTheirUnit_data()
+{
+    QTest::addColumn<QStringList>("buttons"); // pressed in turn after typing 14.2
+    QTest::addColumn<QString>("unit");        // what every result's description starts with
+    QTest::newRow("before any calculation") << QStringList() << "";
+    QTest::newRow("INCH") << QStringList{"Command1"} << "In inches. ";
+    QTest::newRow("CM after INCH") << QStringList{"Command1", "Command2"} << "In centimetres. ";
+}
+
+void WindowsTest::resultsSayTheirUnit()
+{
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, unit);
+    control<QLineEdit>(*main_, "Text3").setText("14.2");
+    for (const QString& button : buttons)
+        click(*main_, qPrintable(button));
+    for (const QString& field : OutputFields) {
+        const QString description = control(*main_, qPrintable(field)).accessibleDescription();
+        QVERIFY2(description.startsWith(unit), qPrintable(field + ": " + description));
+        QVERIFY2(unit.isEmpty() || description.size() > unit.size(), qPrintable(field));
+        if (unit.isEmpty())
+            QVERIFY2(!description.contains("inches") && !description.contains("centimetres"), qPrintable(field));
+    }
+}
+
+void WindowsTest::resultsAreAnnouncedOnce()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QSKIP("Qt before 6.8 has no way to ask for an announcement");
+#else
+    static QList<std::pair<QString, QAccessible::AnnouncementPoliteness>> announced;
+    announced.clear();
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::Announcement) {
+            auto* announcement = static_cast<QAccessibleAnnouncementEvent*>(event);
+            announced.append({announcement->message(), announcement->politeness()});
+        }
+    });
+    auto& input = control<QLineEdit>(*main_, "Text3");
+    input.setText("14.2");
+    input.setFocus();
+    click(*main_, "Command1");
+    QAccessible::installUpdateHandler(nullptr);
+
+    QCOMPARE(announced.size(), 1);
+    QCOMPARE(announced.first().second, QAccessible::AnnouncementPoliteness::Polite);
+    QStringList spoken;
+    for (const QString& field : OutputFields)
+        spoken << control(*main_, qPrintable(field)).accessibleName() + " " + control<QLineEdit>(*main_, qPrintable(field)).text();
+    QCOMPARE(announced.first().first, "Results in inches: " + spoken.join(", ") + ".");
+    QCOMPARE(QApplication::focusWidget(), &input);
+#endif
+}
+
+void WindowsTest::assistiveTreeFollowsTabOrder_data()
+{
+    QTest::addColumn<QString>("button"); // opens the window; none for the main window
+    QTest::addColumn<const HostRuntime::WindowDescription*>("description");
+    QTest::newRow("main window") << "" << &Form1::Description;
+    QTest::newRow("details window") << "Command5" << &Fold::Description;
+    QTest::newRow("link window") << "Command3" << &web::Description;
+}
+
+void WindowsTest::assistiveTreeFollowsTabOrder()
+{
+    QFETCH(QString, button);
+    QFETCH(const HostRuntime::WindowDescription*, description);
+    QWidget& window = button.isEmpty() ? *main_ : open(qPrintable(button), button == "Command5" ? "Fold" : "web");
+    QStringList tabOrder;
+    for (const HostRuntime::ControlDescription& control : description->controls)
+        tabOrder << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
+    QStringList tree;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
+    for (int index = 0; index < accessible->childCount(); ++index) {
+        QAccessibleInterface* child = accessible->child(index);
+        QCOMPARE(accessible->indexOfChild(child), index);
+        QCOMPARE(child->parent(), accessible);
+        tree << child->object()->objectName();
+    }
+    QCOMPARE(tree, tabOrder);
+    // The first in Tab order is still drawn in front.
+    QCOMPARE(window.children().constLast()->objectName(), tabOrder.first());
 }
 
 void WindowsTest::productAndVersion()

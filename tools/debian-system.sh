@@ -92,6 +92,14 @@ debian_system_mount() {
 
 debian_system_copy() {
     local codename=$1 fs
+    # Runs of one release share its downloaded packages, and apt locks them:
+    # one run of a release at a time.
+    mkdir -p "$debian_system_cache"
+    exec {debian_system_lock}> "$debian_system_cache/$codename.lock"
+    flock --nonblock "$debian_system_lock" || {
+        echo "debian-system: waiting for another run on Debian $codename to end"
+        flock "$debian_system_lock"
+    }
     debian_system_prepare "$codename"
     system_root=$(mktemp -d "$debian_system_cache/run-$codename.XXXXXX")
     trap debian_system_cleanup EXIT

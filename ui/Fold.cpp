@@ -56,10 +56,11 @@ constexpr std::array Controls{
                                                 "side B falls to a bolt on the boom with the gamma beside it, and C "
                                                 "runs along the boom from the insulator to that bolt"},
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text1", .text = BuildingNotes,
-                       .left = 4320, .top = 120, .width = 3735, .height = 4455, .tabIndex = 1},
+                       .left = 4320, .top = 120, .width = 3735, .height = 4455, .tabIndex = 1,
+                       .accessibleName = "Building notes"},
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text2", .text = Disclaimer,
                        .left = 120, .top = 4680, .width = 7935, .height = 1095, .tabIndex = 2,
-                       .textColour = SystemColour::Highlight},
+                       .textColour = SystemColour::Highlight, .accessibleName = "Legal notice"},
 };
 
 } // namespace

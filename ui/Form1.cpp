@@ -6,12 +6,15 @@
 
 #include "assets/Assets.h"
 #include "calc/Dimensions.h"
+#include "host/Accessibility.h"
 #include "host/Application.h"
 #include "host/WindowFields.h"
 #include "ui/Fold.h"
 #include "ui/web.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 namespace Form1 {
 
@@ -48,24 +51,24 @@ constexpr std::string_view History =
     "it goes onto the spreaders, and make the driven\r\n"
     "element and the reflector exactly the same length.\r\n";
 
-void calculateIn(LengthUnit unit, QWidget& form)
-{
-    WindowFields fields(form);
-    CalculateDimensions(unit, fields);
-}
+void calculateIn(LengthUnit unit, QWidget& form);
 
 constexpr Rgb Blue{0, 0, 255};
 constexpr auto TextBox = ControlKind::TextBox;
 constexpr auto Caption = ControlStyle::Caption;
 constexpr auto Field = ControlStyle::Field;
+// A screen reader speaks a name before the text: a caption box is named for
+// what it is, not again for what it says.
+constexpr std::string_view CaptionName = "Caption";
 
 // In tab order. Positions and sizes in twips: left, top, width, height.
 constexpr std::array Controls{
     ControlDescription{.kind = TextBox, .name = "Text1", .text = "DIPOLE DRIVEN QUAD      by   HARNOX",
                        .left = 120, .top = 0, .width = 9615, .height = 390, .tabIndex = 0,
-                       .style = Caption, .fontPoints = 13.5, .textColour = Blue},
+                       .style = Caption, .fontPoints = 13.5, .textColour = Blue, .accessibleName = "Title"},
     ControlDescription{.kind = TextBox, .name = "Text2", .text = "INPUT FREQUENCY IN MHZ",
-                       .left = 6960, .top = 600, .width = 2895, .height = 285, .tabIndex = 1, .style = Caption},
+                       .left = 6960, .top = 600, .width = 2895, .height = 285, .tabIndex = 1, .style = Caption,
+                       .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = FrequencyField, .text = "00.0",
                        .left = 7920, .top = 960, .width = 975, .height = 375, .tabIndex = 2,
                        .style = Field, .fontPoints = 12,
@@ -78,14 +81,16 @@ constexpr std::array Controls{
                        .left = 8640, .top = 1680, .width = 855, .height = 495, .tabIndex = 4,
                        .onClick = [](QWidget& form) { calculateIn(LengthUnit::Centimetre, form); }},
     ControlDescription{.kind = TextBox, .name = "Text4", .text = "ELEMENT SPACING",
-                       .left = 7200, .top = 2400, .width = 2415, .height = 285, .tabIndex = 5, .style = Caption},
+                       .left = 7200, .top = 2400, .width = 2415, .height = 285, .tabIndex = 5, .style = Caption,
+                       .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = ElementSpacing.outputField, .text = "00.0",
                        .left = 7920, .top = 2760, .width = 975, .height = 390, .tabIndex = 6,
                        .style = Field, .fontPoints = 13.5,
                        .accessibleName = ElementSpacing.caption,
                        .accessibleDescription = "Distance between the driven element and the reflector"},
     ControlDescription{.kind = TextBox, .name = "Text6", .text = "WIRE LENGTH",
-                       .left = 7440, .top = 3360, .width = 1935, .height = 285, .tabIndex = 7, .style = Caption},
+                       .left = 7440, .top = 3360, .width = 1935, .height = 285, .tabIndex = 7, .style = Caption,
+                       .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = WireLength.outputField, .text = "00.0",
                        .left = 7920, .top = 3720, .width = 975, .height = 465, .tabIndex = 8,
                        .style = Field, .fontPoints = 13.5,
@@ -93,23 +98,25 @@ constexpr std::array Controls{
                        .accessibleDescription = "Wire length of one whole loop; driven element and reflector are the same"},
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text8",
                        .text = "DRIVEN ELEMENT LENGTH\r\nCENTER TO TIP\r\n",
-                       .left = 7080, .top = 4440, .width = 2535, .height = 495, .tabIndex = 9, .style = Caption},
+                       .left = 7080, .top = 4440, .width = 2535, .height = 495, .tabIndex = 9, .style = Caption,
+                       .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = DrivenElementLength.outputField, .text = "00.0",
                        .left = 7920, .top = 5040, .width = 975, .height = 375, .tabIndex = 10,
                        .style = Field, .fontPoints = 13.5,
                        .accessibleName = DrivenElementLength.caption,
                        .accessibleDescription = "Driven element length from the centre to the tip"},
     ControlDescription{.kind = TextBox, .name = "Text10", .text = "SEE GAMMA DETAILS  FOR A,B,C",
-                       .left = 4560, .top = 6360, .width = 3015, .height = 255, .tabIndex = 11, .style = Caption},
+                       .left = 4560, .top = 6360, .width = 3015, .height = 255, .tabIndex = 11, .style = Caption,
+                       .accessibleName = "Note"},
     ControlDescription{.kind = TextBox, .name = "Text11", .text = "A",
                        .left = 7680, .top = 5760, .width = 375, .height = 375, .tabIndex = 12,
-                       .style = Caption, .fontPoints = 13.5},
+                       .style = Caption, .fontPoints = 13.5, .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = "Text12", .text = "B",
                        .left = 7680, .top = 6240, .width = 375, .height = 375, .tabIndex = 13,
-                       .style = Caption, .fontPoints = 13.5},
+                       .style = Caption, .fontPoints = 13.5, .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = "Text13", .text = "C",
                        .left = 7680, .top = 6720, .width = 375, .height = 375, .tabIndex = 14,
-                       .style = Caption, .fontPoints = 13.5},
+                       .style = Caption, .fontPoints = 13.5, .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = SideA.outputField, .text = "00.0",
                        .left = 8400, .top = 5760, .width = 855, .height = 375, .tabIndex = 15,
                        .style = Field, .fontPoints = 13.5,
@@ -133,7 +140,8 @@ constexpr std::array Controls{
                                                 "ends of a boom on a mast, with the folded sections around the driven "
                                                 "element"},
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text17", .text = History,
-                       .left = 3360, .top = 480, .width = 3855, .height = 5535, .tabIndex = 19},
+                       .left = 3360, .top = 480, .width = 3855, .height = 5535, .tabIndex = 19,
+                       .accessibleName = "History of the design"},
     ControlDescription{.kind = ControlKind::Button, .name = "Command3", .text = "WEBSITE",
                        .left = 0, .top = 6240, .width = 1215, .height = 495, .tabIndex = 20,
                        .onClick = [](QWidget&) { Application::instance().showSingleInstance(web::Description); }},
@@ -144,6 +152,27 @@ constexpr std::array Controls{
                        .left = 2520, .top = 6240, .width = 1935, .height = 495, .tabIndex = 22,
                        .onClick = [](QWidget&) { Application::instance().showSingleInstance(Fold::Description); }},
 };
+
+// What a result measures, as assistive technology describes its field.
+std::string_view measureOf(const Dimension& dimension)
+{
+    return std::ranges::find(Controls, dimension.outputField, &ControlDescription::name)->accessibleDescription;
+}
+
+void calculateIn(LengthUnit unit, QWidget& form)
+{
+    WindowFields fields(form);
+    CalculateDimensions(unit, fields);
+    // A listener hears every result with its unit, and all six at once.
+    const std::string units = unit == LengthUnit::Inch ? "inches" : "centimetres";
+    std::string results = "Results in " + units + ":";
+    for (const Dimension& dimension : DimensionTable) {
+        describeControl(form, dimension.outputField, "In " + units + ". " + std::string(measureOf(dimension)));
+        results += (results.back() == ':' ? " " : ", ") + std::string(dimension.caption) + " "
+            + fields.text(dimension.outputField);
+    }
+    announce(form, results + ".");
+}
 
 } // namespace
 

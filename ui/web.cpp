@@ -23,13 +23,16 @@ void openWebPage()
     launch("start.exe " + std::string(Product::WebPage) + "/", WindowStyle::Hidden);
 }
 
+constexpr std::string_view OpenedInBrowser = "The link will be opened in your default browser.";
+constexpr std::string_view ClickBelow = "Click Link Below to ";
+
 // In tab order; labels never take the focus. Twips: left, top, width, height.
 constexpr std::array Controls{
     ControlDescription{.kind = ControlKind::Label, .name = "Label1",
-                       .text = "The link will be opened in your default browser.",
+                       .text = OpenedInBrowser,
                        .left = 525, .top = 75, .width = 2265, .height = 390, .tabIndex = 0,
                        .alignment = Alignment::Centre, .wordWrap = true},
-    ControlDescription{.kind = ControlKind::Label, .name = "Label2", .text = "Click Link Below to ",
+    ControlDescription{.kind = ControlKind::Label, .name = "Label2", .text = ClickBelow,
                        .left = 450, .top = 750, .width = 2490, .height = 345, .tabIndex = 1,
                        .alignment = Alignment::Centre},
     ControlDescription{.kind = ControlKind::Label, .name = "lblWebPage", .text = Product::WebPage,
@@ -42,6 +45,10 @@ constexpr std::array Controls{
                        .onClick = [](QWidget&) { openWebPage(); }},
 };
 
+// Nothing in the window takes the focus, so a screen reader hears what it
+// says when it opens, as a sighted user reads it.
+const std::string Speech = std::string(OpenedInBrowser) + " " + std::string(ClickBelow) + std::string(Product::WebPage);
+
 } // namespace
 
 const WindowDescription Description{
@@ -51,6 +58,7 @@ const WindowDescription Description{
     .clientHeight = 1845,
     .clientPosition = std::pair{2130, 1695},
     .sizable = false,
+    .accessibleDescription = Speech,
     .controls = Controls,
 };
 
