@@ -146,7 +146,7 @@ test-debian12 test-debian13: test-debian%:
 	HARDENING_CHECK="$(HARDENING_CHECK)" tools/test-debian.sh $*
 
 reprotest: deps
-	@$(call install-missing,$(PACKAGING_TOOLS) $(REPROTEST_TOOLS))
+	@$(call install-missing,$(PACKAGING_TOOLS) $(REPROTEST_TOOLS) $(DEBIAN_SYSTEM_TOOLS))
 	tools/reprotest.sh
 
 deps:

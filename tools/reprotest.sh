@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# make reprotest: builds the Debian package, and the Windows zip and installer where a Qt
-# for MinGW is at hand (KARVEL_QT_MINGW, or the one in the cache), twice
+# make reprotest: builds the Debian packages for amd64, arm64 and armhf, and
+# the Windows zip and installer where a Qt for MinGW is at hand
+# (KARVEL_QT_MINGW, or the one in the cache), twice
 # from a fresh clone of the last commit under all of reprotest's variations
 # (build path, time, file order, umask, time zone, locale, HOME, host name,
 # CPU count, ...), and says whether they came out the same; diffoscope
@@ -18,14 +19,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 git clone --quiet --no-hardlinks "$top" "$work/source"
 
-build='make package'
+# HOME varies: the caches are named outright.
+build="make package && XDG_CACHE_HOME=$cache make package-arm64 package-armhf"
 artifacts='dist/*.deb'
 if [ -e "$qt" ]; then
-    # HOME varies: the cache is named outright.
     build+=" && XDG_CACHE_HOME=$cache KARVEL_QT_MINGW=$qt KARVEL_WINDOWS_ZIP_ONLY=1 windows/build.sh"
     artifacts+=' dist/*.zip dist/*-setup.exe'
 else
-    echo "reprotest: no Qt for MinGW at $qt: only the Debian package is checked"
+    echo "reprotest: no Qt for MinGW at $qt: only the Debian packages are checked"
 fi
 store=$top/dist/reprotest
 rm -rf "$store"
