@@ -166,10 +166,11 @@ void calculateIn(LengthUnit unit, QWidget& form)
     // A listener hears every result with its unit, and all six at once.
     const std::string units = unit == LengthUnit::Inch ? "inches" : "centimetres";
     std::string results = "Results in " + units + ":";
+    std::string_view separator = " ";
     for (const Dimension& dimension : DimensionTable) {
         describeControl(form, dimension.outputField, "In " + units + ". " + std::string(measureOf(dimension)));
-        results += (results.back() == ':' ? " " : ", ") + std::string(dimension.caption) + " "
-            + fields.text(dimension.outputField);
+        results += std::string(separator) + std::string(dimension.caption) + " " + fields.text(dimension.outputField);
+        separator = ", ";
     }
     announce(form, results + ".");
 }
