@@ -78,7 +78,14 @@ debian_system_prepare() {
 
 debian_system_mounts=()
 debian_system_cleanup() {
-    local i
+    local i process
+    # Whatever a run left running in the copy (a daemon that a test
+    # started) ends with it.
+    for process in /proc/[0-9]*; do
+        if [ -n "${system_root:-}" ] && [ "$(readlink "$process/root" 2>/dev/null)" = "$system_root" ]; then
+            kill -KILL "${process#/proc/}" 2>/dev/null || true
+        fi
+    done
     for ((i = ${#debian_system_mounts[@]} - 1; i >= 0; i--)); do
         umount -l "${debian_system_mounts[i]}" || true
     done
@@ -121,7 +128,7 @@ debian_system_environment() {
 debian_system_root() {
     # shellcheck disable=SC2046
     chroot "$system_root" /usr/bin/env -i $(debian_system_environment /root) \
-        /bin/bash -euo pipefail -c "$1"
+        /bin/bash -euo pipefail -c "$1" {debian_system_lock}>&-
 }
 
 debian_system_user() {
@@ -129,7 +136,7 @@ debian_system_user() {
     id=$(chroot "$system_root" id -u newcomer):$(chroot "$system_root" id -g newcomer)
     # shellcheck disable=SC2046
     chroot --userspec="$id" "$system_root" /usr/bin/env -i $(debian_system_environment /home/newcomer) \
-        USER=newcomer /bin/bash -euo pipefail -c "cd && $1"
+        USER=newcomer /bin/bash -euo pipefail -c "cd && $1" {debian_system_lock}>&-
 }
 
 debian_system_clone() {
