@@ -106,7 +106,9 @@ void describeControl(QWidget& window, std::string_view control, std::string_view
     auto* widget = window.findChild<QWidget*>(toQString(control), Qt::FindDirectChildrenOnly);
     if (!widget)
         throw RuntimeError(ErrorKind::FailedControlCall, "The window has no control " + std::string(control) + ".");
-    widget->setAccessibleDescription(toQString(description));
+    // Unchanged, it tells assistive technology nothing new.
+    if (const QString text = toQString(description); widget->accessibleDescription() != text)
+        widget->setAccessibleDescription(text);
 }
 
 void announce([[maybe_unused]] QWidget& window, [[maybe_unused]] std::string_view message)
