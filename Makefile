@@ -16,12 +16,14 @@
 #                 Pi's Debian, cross-built in a throwaway Debian 12
 #   make test-arm64  the suite under qemu's emulation of arm64 (and part of
 #                 it on armhf), with the same digits and pixels as here
+#   make check-package  lintian and hardening-check on the package (of
+#                 KARVEL_ARCH, where given)
 #   make check-release  what a release needs besides the tests: REUSE,
 #                 lintian and hardening-check on the package, the AppStream
 #                 and desktop files
-#   make reprotest  builds the package (and the zip and the installer, with
-#                 a Qt for MinGW)
-#                 twice under varied conditions and compares them
+#   make reprotest  builds the packages for amd64, arm64 and armhf (and the
+#                 zip and the installer, with a Qt for MinGW) twice under
+#                 varied conditions and compares them
 # Each first installs the Debian packages it needs that are missing (with
 # sudo when not root).
 
