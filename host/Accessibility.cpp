@@ -105,7 +105,8 @@ void describeControl(QWidget& window, std::string_view control, std::string_view
 {
     auto* widget = window.findChild<QWidget*>(toQString(control), Qt::FindDirectChildrenOnly);
     if (!widget)
-        throw RuntimeError(ErrorKind::FailedControlCall, "The window has no control " + std::string(control) + ".");
+        throw RuntimeError(ErrorKind::FailedControlCall,
+                           std::string("The window has no control ").append(control).append("."));
     // Unchanged, it tells assistive technology nothing new.
     if (const QString text = toQString(description); widget->accessibleDescription() != text)
         widget->setAccessibleDescription(text);

@@ -18,13 +18,14 @@ void printDimensions(const std::string& input)
 {
     for (const auto& [unit, name] : {std::pair{LengthUnit::Inch, "inch"}, std::pair{LengthUnit::Centimetre, "cm"}}) {
         MemoryFields fields(input);
-        std::string line = "\"" + input + "\" " + name + ":";
+        std::string line;
+        line.append("\"").append(input).append("\" ").append(name).append(":");
         try {
             CalculateDimensions(unit, fields);
             for (const Dimension& dimension : DimensionTable)
-                line += " " + fields.text(dimension.outputField);
+                line.append(" ").append(fields.text(dimension.outputField));
         } catch (const HostRuntime::RuntimeError& error) {
-            line += " " + std::string(error.name()) + ": " + error.detail();
+            line.append(" ").append(error.name()).append(": ").append(error.detail());
         }
         std::puts(line.c_str());
     }
