@@ -2,13 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# make reprotest: builds the Debian packages for amd64, arm64 and armhf, and
-# the Windows zip and installer where a Qt for MinGW is at hand
-# (KARVEL_QT_MINGW, or the one in the cache), twice
-# from a fresh clone of the last commit under all of reprotest's variations
-# (build path, time, file order, umask, time zone, locale, HOME, host name,
-# CPU count, ...), and says whether they came out the same; diffoscope
-# shows any difference.
+# make reprotest: builds the Debian package, and the Windows zip and
+# installer where a Qt for MinGW is at hand (KARVEL_QT_MINGW, or the one in
+# the cache), twice from a fresh clone of the last commit under all of
+# reprotest's variations (build path, time, file order, umask, time zone,
+# locale, HOME, host name, CPU count, ...), and says whether they came out
+# the same; diffoscope shows any difference. Then the arm64 and armhf
+# packages, from two clones (below).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -19,14 +19,14 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 git clone --quiet --no-hardlinks "$top" "$work/source"
 
-# HOME varies: the caches are named outright.
-build="make package && XDG_CACHE_HOME=$cache make package-arm64 package-armhf"
+build='make package'
 artifacts='dist/*.deb'
 if [ -e "$qt" ]; then
+    # HOME varies: the cache is named outright.
     build+=" && XDG_CACHE_HOME=$cache KARVEL_QT_MINGW=$qt KARVEL_WINDOWS_ZIP_ONLY=1 windows/build.sh"
     artifacts+=' dist/*.zip dist/*-setup.exe'
 else
-    echo "reprotest: no Qt for MinGW at $qt: only the Debian packages are checked"
+    echo "reprotest: no Qt for MinGW at $qt: only the Debian package is checked"
 fi
 store=$top/dist/reprotest
 rm -rf "$store"
@@ -36,3 +36,23 @@ reprotest --store-dir "$store" --min-cpus 1 \
     --vary=-user_group $( [ -e /dev/fuse ] || echo --vary=-fileordering ) \
     -s "$work/source" "$build" "$artifacts"
 echo "reprotest: the same bytes from both builds: $artifacts"
+
+# The Raspberry Pi's packages are built in throwaway systems, which
+# reprotest's varied build, in a user namespace, cannot make (no device
+# nodes). They come from two clones at paths of different lengths, the
+# second under another umask, time zone and locale, and must be the same.
+first=$work/a/source
+second=$work/other/folder/source
+for clone in "$first" "$second"; do
+    git clone --quiet --no-hardlinks "$top" "$clone"
+done
+(cd "$first" && make package-arm64 package-armhf)
+(cd "$second" && umask 002 && TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 make package-arm64 package-armhf)
+for arch in arm64 armhf; do
+    package=$(cd "$first/dist" && echo karvel_*_$arch.deb)
+    if ! cmp "$first/dist/$package" "$second/dist/$package"; then
+        diffoscope "$first/dist/$package" "$second/dist/$package" || true
+        exit 1
+    fi
+    echo "reprotest: the same bytes from both clones: $package"
+done
