@@ -29,7 +29,7 @@ emulator() {
 
 # In the throwaway system, as its user, in the clone.
 inside_package() {
-    make check-package KARVEL_ARCH="$1" JOBS="$(nproc)"
+    make check-package KARVEL_ARCH="$1"
 }
 
 inside_test() {
@@ -74,15 +74,12 @@ if [ "${1:-}" = --inside ]; then
     exit
 fi
 
-if [ "$(id -u)" -ne 0 ]; then
-    exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI,KARVEL_DEBIAN_ARCHIVE "$0" "$@"
-fi
+. tools/debian-system.sh
 case "${1:-} ${2:-}" in
     "package arm64" | "package armhf") architectures=$2 ;;
     "test ") architectures="arm64 armhf" ;;
     *) echo "usage: $0 package arm64|armhf, or $0 test" >&2; exit 2 ;;
 esac
-. tools/debian-system.sh
 
 debian_system_copy bookworm
 debian_system_clone

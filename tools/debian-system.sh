@@ -20,7 +20,14 @@
 # machine id and an ordinary user with sudo. Every run starts from a copy
 # of it as it was first made. Packages come from the archive that the
 # machine's own apt uses, or from KARVEL_DEBIAN_ARCHIVE; the packages it
-# downloads are kept between runs.
+# downloads are kept between runs. Sourced before anything else, with the
+# script's arguments.
+
+# chroot and mount need root: a script that is not root runs itself again
+# through sudo.
+if [ "$(id -u)" -ne 0 ]; then
+    exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI,HARDENING_CHECK,KARVEL_DEBIAN_ARCHIVE "$0" "$@"
+fi
 
 debian_system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/karvel
 # Raised whenever the way the minimal system is made changes, so that an

@@ -12,15 +12,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
-if [ "$(id -u)" -ne 0 ]; then
-    exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI,HARDENING_CHECK,KARVEL_DEBIAN_ARCHIVE "$0" "$@"
-fi
+. tools/debian-system.sh
 case ${1:-} in
     12) codename=bookworm ;;
     13) codename=trixie ;;
     *) echo "usage: $0 12|13" >&2; exit 2 ;;
 esac
-. tools/debian-system.sh
 
 debian_system_copy "$codename"
 debian_system_clone
