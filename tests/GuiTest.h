@@ -11,9 +11,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -100,15 +103,61 @@ inline void closeAllWindows()
         window->close();
 }
 
-// Stands in for the browser: records the addresses it is asked to open.
+// Stands in for the desktop's opener and the browser behind it: records the
+// addresses it is asked to open, and answers with the exit status given (the
+// desktop's opener, xdg-open, tells by it whether a browser took the page).
+// Absent, there is no opener at all, and the platform's own (none, offscreen)
+// is asked. Where the desktop is asked directly (Windows), its handler.
 class StandInBrowser : public QObject {
     Q_OBJECT
 
 public:
-    StandInBrowser() { QDesktopServices::setUrlHandler("https", this, "openUrl"); }
-    ~StandInBrowser() override { QDesktopServices::unsetUrlHandler("https"); }
-    QList<QUrl> opened;
+    static constexpr int Absent = -1;
+
+    explicit StandInBrowser(int exitStatus = 0)
+        : path_(qgetenv("PATH"))
+    {
+        if (exitStatus != Absent) {
+            QFile opener(folder_.filePath("xdg-open"));
+            opener.open(QIODevice::WriteOnly);
+            opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\nexit %2\n")
+                             .arg(folder_.filePath("opened"))
+                             .arg(exitStatus)
+                             .toUtf8());
+            opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        // Found first, before any real one; absent, none is found.
+        const QByteArray folder = folder_.path().toLocal8Bit();
+        qputenv("PATH", exitStatus == Absent ? folder : folder + ':' + path_);
+        if (exitStatus != Absent)
+            QDesktopServices::setUrlHandler("https", this, "openUrl");
+    }
+    ~StandInBrowser() override
+    {
+        // What it started ends with the test, not in a later one.
+        for (QProcess* opening : QCoreApplication::instance()->findChildren<QProcess*>())
+            opening->waitForFinished();
+        QDesktopServices::unsetUrlHandler("https");
+        qputenv("PATH", path_);
+    }
+
+    // Once the opener has started, it writes what it was given at its own pace.
+    QList<QUrl> opened() const
+    {
+        QList<QUrl> pages = handed_;
+        QFile record(folder_.filePath("opened"));
+        if (record.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : record.readAll().split('\n'))
+                if (!line.isEmpty())
+                    pages << QUrl(QString::fromUtf8(line));
+        return pages;
+    }
 
 public slots:
-    void openUrl(const QUrl& url) { opened << url; }
+    void openUrl(const QUrl& url) { handed_ << url; }
+
+private:
+    QByteArray path_;
+    QTemporaryDir folder_;
+    QList<QUrl> handed_;
 };

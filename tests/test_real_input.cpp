@@ -131,7 +131,7 @@ void RealInputTest::pointerOverTheLink()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const auto& link = control<QLabel>(*window, "lblWebPage");
     clickAt(link);
-    QTRY_COMPARE(browser.opened.size(), 1);
+    QTRY_COMPARE(browser.opened().size(), 1);
 
     // The image the program drew for the scale, shown unchanged, its hot
     // spot on the fingertip: (13, 9) in the 32 x 32 drawing.

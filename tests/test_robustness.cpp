@@ -224,7 +224,7 @@ void RobustnessTest::randomUse()
     }
     QVERIFY(main_->isVisible());
     qInfo("%d calculations, %lld error reports, %lld pages opened", calculations,
-          static_cast<long long>(reports.names.size()), static_cast<long long>(browser.opened.size()));
+          static_cast<long long>(reports.names.size()), static_cast<long long>(browser.opened().size()));
     QVERIFY(calculations > 0 && !reports.names.isEmpty());
 }
 
