@@ -12,5 +12,5 @@ if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
 elif git rev-parse --is-inside-work-tree >/dev/null 2>&1 && [ "$(git rev-parse --show-toplevel)" = "$PWD" ]; then
     git log -1 --format=%ct
 else
-    date -d "$(sed -n 's/^ -- .*>  //p' packaging/changelog | head -n 1)" +%s
+    date -d "$(sed -n 's/^ -- .*>  //p' debian/changelog | head -n 1)" +%s
 fi
