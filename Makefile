@@ -5,54 +5,58 @@
 #   make run      builds the program and starts it
 #   make test     builds everything and runs every test, plain and then again
 #                 under AddressSanitizer and UndefinedBehaviorSanitizer
-#   make package  builds the Debian package dist/karvel_*.deb
+#   make package  builds the Debian package from debian/ the Debian way: by
+#                 sbuild in a fresh Debian of this machine's release, checked
+#                 by lintian at its strictest and hardening-check; copied to
+#                 dist/ with the upstream tarball dist/karvel-VERSION.tar.xz
+#   make package-arm64, make package-armhf  the same for the Raspberry Pi's
+#                 Debian, cross-built (sbuild --host)
+#   make autopkgtest  the package's own tests (debian/tests) on the installed
+#                 package, each in a fresh Debian 12 and 13
+#   make release  every file a user downloads, in dist/, from one version:
+#                 the tarball, the packages for amd64, arm64 and armhf, the
+#                 Windows zip and installer, and SHA256SUMS
 #   make windows  cross-builds for Windows, tests it under Wine and makes
 #                 dist/karvel-1.00-win64.zip and its installer
 #                 dist/karvel-1.00-win64-setup.exe (KARVEL_QT_MINGW: a ready Qt)
-#   make test-debian12, make test-debian13  the README's test command, the
-#                 package and its installation, as a newcomer with sudo in a
-#                 fresh minimal Debian 12 or 13
-#   make package-arm64, make package-armhf  the package for the Raspberry
-#                 Pi's Debian, cross-built in a throwaway Debian 12
+#   make test-debian12, make test-debian13  the README's test command as a
+#                 newcomer with sudo in a fresh minimal Debian 12 or 13
 #   make test-arm64  the suite under qemu's emulation of arm64 (and part of
 #                 it on armhf), with the same digits and pixels as here
-#   make check-package  lintian and hardening-check on the package (of
-#                 KARVEL_ARCH, where given)
-#   make check-release  what a release needs besides the tests: REUSE,
-#                 lintian and hardening-check on the package, the AppStream
-#                 and desktop files
-#   make reprotest  builds the packages for amd64, arm64 and armhf (and the
-#                 zip and the installer, with a Qt for MinGW) twice under
-#                 varied conditions and compares them
+#   make check-release  what a release needs besides the tests: REUSE, the
+#                 package and its checks, the AppStream and desktop files,
+#                 one version everywhere
+#   make reprotest  builds the source package twice under reprotest's
+#                 varied conditions and compares the packages (and the zip
+#                 and the installer, with a Qt for MinGW)
 # Each first installs the Debian packages it needs that are missing (with
 # sudo when not root).
 
 # The builds themselves are CMake presets (CMakePresets.json): build/,
-# build-sanitize/, build-package/, build-windows/.
+# build-sanitize/, build-windows/; the packages' in build-debian/.
 JOBS ?= $(shell nproc)
 # Warnings stop the build on CI, where nobody is there to read them.
 export KARVEL_WERROR := $(if $(CI),ON,OFF)
-# Liberation Sans 2 is fonts-liberation2 up to Debian 12, fonts-liberation after.
-DEBIAN_RELEASE := $(shell . /etc/os-release 2>/dev/null && echo $${VERSION_ID%%.*})
-FACE_PACKAGE := $(if $(filter 10 11 12,$(DEBIAN_RELEASE)),fonts-liberation2,fonts-liberation)
+# Liberation Sans 2: fonts-liberation2 on Debian 12; on 13 it brings in
+# fonts-liberation, which has it there.
+FACE_PACKAGE := fonts-liberation2
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libxkbcommon-dev libxcb-xfixes0-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth xdotool \
             dbus-daemon
 # KARVEL_ARCH=arm64 or armhf: a cross build for that Debian architecture,
-# only where apt has it added (in the throwaway system of make
-# package-arm64 and make test-arm64, never on the machine itself).
+# only where apt has it added (in the throwaway system of make test-arm64,
+# never on the machine itself).
 KARVEL_ARCH ?=
 ifneq ($(KARVEL_ARCH),)
 PACKAGES += crossbuild-essential-$(KARVEL_ARCH) qemu-user-static \
             $(addsuffix :$(KARVEL_ARCH),qt6-base-dev libgl-dev libxkbcommon-dev libxcb-xfixes0-dev pkgconf)
-CROSS_CONFIGURE := --toolchain $(CURDIR)/cmake/toolchains/$(KARVEL_ARCH).cmake
-# dpkg-buildflags and dpkg-shlibdeps take the architecture from here.
-export DEB_HOST_ARCH := $(KARVEL_ARCH)
 endif
-DEB_ARCH := $(or $(KARVEL_ARCH),$(shell dpkg --print-architecture 2>/dev/null))
-PACKAGE_FILE = $(wildcard dist/karvel_*_$(DEB_ARCH).deb)
-PACKAGING_TOOLS := dpkg-dev file
-PACKAGE_CHECK_TOOLS := lintian devscripts
+# The packages are built for this machine's release and architecture.
+DEBIAN_CODENAME := $(shell . /etc/os-release 2>/dev/null && echo $$VERSION_CODENAME)
+NATIVE_ARCH := $(shell dpkg --print-architecture 2>/dev/null)
+DEBIAN_VERSION := $(shell dpkg-parsechangelog --show-field Version 2>/dev/null)
+DEBIAN_PACKAGE_TOOLS := sbuild mmdebstrap uidmap lintian devscripts dpkg-dev git xz-utils
+AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
 RELEASE_TOOLS := reuse appstream desktop-file-utils
@@ -61,7 +65,7 @@ RELEASE_TOOLS := reuse appstream desktop-file-utils
 # crtn.o, up to Debian 13 at least) carry no control-flow (CET) marking, so
 # no program built on Debian is marked, though its code is built for it.
 HARDENING_CHECK := hardening-check --nofortify --nocfprotection
-REPROTEST_TOOLS := reprotest diffoscope-minimal faketime disorderfs locales-all git
+REPROTEST_TOOLS := reprotest diffoscope-minimal faketime disorderfs locales-all debhelper
 
 # Every step that writes a time writes this one: the last commit's, or
 # outside git the changelog's.
@@ -79,8 +83,8 @@ install-missing = missing=""; \
 	  $$sudo apt-get update && $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure package check-package check-release windows \
-        test-debian12 test-debian13 package-arm64 package-armhf test-arm64 reprotest clean
+.PHONY: run test test-plain test-sanitized build deps configure package autopkgtest check-release \
+        release windows test-debian12 test-debian13 test-arm64 reprotest clean
 
 run: configure
 	cmake --build --preset default -j $(JOBS) --target karvel
@@ -102,32 +106,36 @@ build: configure
 configure: deps
 	cmake --preset default
 
-# Only the program and what it installs, optimised and hardened as Debian
-# builds its packages: dpkg-buildflags with every hardening feature (the
-# build adds what this dpkg does not know yet). The package is made under
-# umask 022, so that its modes do not depend on the builder's.
-package: deps
-	@$(call install-missing,$(PACKAGING_TOOLS))
-	rm -rf build-package
-	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
-	CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" cmake --preset package $(CROSS_CONFIGURE)
-	cmake --build --preset package -j $(JOBS)
-	umask 022 && cpack --preset package
-	rm -rf dist/_CPack_Packages
-	@ls dist/karvel_*_$(DEB_ARCH).deb
+package: package-$(NATIVE_ARCH)
 
-# The package as Debian checks it: lintian, and the protections of the program.
-check-package: package
-	@$(call install-missing,$(PACKAGE_CHECK_TOOLS))
-	lintian --fail-on error $(PACKAGE_FILE)
-	rm -rf build-package/unpacked && dpkg-deb -x $(PACKAGE_FILE) build-package/unpacked
-	$(HARDENING_CHECK) build-package/unpacked/usr/bin/karvel
+# sbuild builds the source package for that architecture (a cross build
+# where it is not the machine's); lintian fails it on any tag, even of
+# information, but the one a first upload cannot help.
+package-%:
+	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS) $(DEBIAN_SYSTEM_TOOLS))
+	tools/debian-package.sh source
+	tools/debian-package.sh build $(DEBIAN_CODENAME) $*
+	lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
+	    --suppress-tags initial-upload-closes-no-bugs \
+	    build-debian/source/karvel_$(DEBIAN_VERSION).dsc build-debian/$(DEBIAN_CODENAME)-$*/*.changes \
+	    build-debian/$(DEBIAN_CODENAME)-$*/*.deb
+	rm -rf build-debian/unpacked-$* && dpkg-deb -x build-debian/$(DEBIAN_CODENAME)-$*/karvel_$(DEBIAN_VERSION)_$*.deb build-debian/unpacked-$*
+	$(HARDENING_CHECK) build-debian/unpacked-$*/usr/bin/karvel
+	cp build-debian/$(DEBIAN_CODENAME)-$*/karvel_$(DEBIAN_VERSION)_$*.deb dist/
+	@ls dist/karvel_$(DEBIAN_VERSION)_$*.deb
 
-# Each in a throwaway Debian 12 with that architecture added.
-package-arm64 package-armhf: package-%:
-	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
-	tools/cross-build.sh package $*
+# The tests of debian/tests on the package of Debian 12 and of Debian 13,
+# each installed in a fresh system of its release; and each release's
+# protections of the program.
+autopkgtest:
+	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS) $(DEBIAN_SYSTEM_TOOLS) $(AUTOPKGTEST_TOOLS))
+	tools/debian-package.sh source
+	for codename in bookworm trixie; do \
+	  tools/debian-package.sh build $$codename && tools/debian-package.sh autopkgtest $$codename || exit 1; \
+	  rm -rf build-debian/unpacked-$$codename; \
+	  dpkg-deb -x build-debian/$$codename-$(NATIVE_ARCH)/karvel_$(DEBIAN_VERSION)_$(NATIVE_ARCH).deb build-debian/unpacked-$$codename; \
+	  $(HARDENING_CHECK) build-debian/unpacked-$$codename/usr/bin/karvel || exit 1; \
+	done
 
 test-arm64:
 	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
@@ -137,22 +145,27 @@ windows: deps
 	@$(call install-missing,$(WINDOWS_TOOLS))
 	JOBS=$(JOBS) windows/build.sh
 
-check-release: check-package
+check-release: package
 	@$(call install-missing,$(RELEASE_TOOLS))
 	reuse lint
-	appstreamcli validate --no-net --pedantic build-package/assets/net.example.karvel.metainfo.xml
-	desktop-file-validate build-package/assets/karvel.desktop
+	appstreamcli validate --no-net --pedantic build-debian/unpacked-$(NATIVE_ARCH)/usr/share/metainfo/*.metainfo.xml
+	desktop-file-validate build-debian/unpacked-$(NATIVE_ARCH)/usr/share/applications/*.desktop
+	tools/check-version.sh
+
+# Everything a user downloads, from one version, with its checksums.
+release: check-release package-arm64 package-armhf windows
+	tools/release.sh
 
 test-debian12 test-debian13: test-debian%:
 	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
-	HARDENING_CHECK="$(HARDENING_CHECK)" tools/test-debian.sh $*
+	tools/test-debian.sh $*
 
 reprotest: deps
-	@$(call install-missing,$(PACKAGING_TOOLS) $(REPROTEST_TOOLS) $(DEBIAN_SYSTEM_TOOLS))
+	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS) $(REPROTEST_TOOLS) $(DEBIAN_SYSTEM_TOOLS))
 	tools/reprotest.sh
 
 deps:
 	@$(call install-missing,$(PACKAGES))
 
 clean:
-	rm -rf build build-sanitize build-package build-fuzz build-windows build-arm64 build-armhf dist
+	rm -rf build build-sanitize build-debian build-fuzz build-windows build-arm64 build-armhf dist

@@ -2,13 +2,13 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# make reprotest: builds the Debian package, and the Windows zip and
-# installer where a Qt for MinGW is at hand (KARVEL_QT_MINGW, or the one in
-# the cache), twice from a fresh clone of the last commit under all of
-# reprotest's variations (build path, time, file order, umask, time zone,
-# locale, HOME, host name, CPU count, ...), and says whether they came out
-# the same; diffoscope shows any difference. Then the arm64 and armhf
-# packages, from two clones (below).
+# make reprotest: builds the Debian source package on this machine, and the
+# Windows zip and installer where a Qt for MinGW is at hand (KARVEL_QT_MINGW,
+# or the one in the cache), twice from a fresh clone of the last commit
+# under all of reprotest's variations (build path, time, file order, umask,
+# time zone, locale, HOME, host name, CPU count, ...), and says whether they
+# came out the same; diffoscope shows any difference. Then the packages that
+# sbuild makes for amd64, arm64 and armhf, from two clones (below).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -19,7 +19,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 git clone --quiet --no-hardlinks "$top" "$work/source"
 
-build='make package'
+# The source package as dpkg-buildpackage builds it here, without its
+# tests (they do not change what is built).
+build='tools/debian-package.sh source >/dev/null && cd build-debian/source && dpkg-source -x karvel_*.dsc src >/dev/null
+       && (cd src && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b) && cd ../.. && mv build-debian/source/*.deb dist/'
 artifacts='dist/*.deb'
 if [ -e "$qt" ]; then
     # HOME varies: the cache is named outright.
@@ -37,18 +40,20 @@ reprotest --store-dir "$store" --min-cpus 1 \
     -s "$work/source" "$build" "$artifacts"
 echo "reprotest: the same bytes from both builds: $artifacts"
 
-# The Raspberry Pi's packages are built in throwaway systems, which
-# reprotest's varied build, in a user namespace, cannot make (no device
-# nodes). They come from two clones at paths of different lengths, the
-# second under another umask, time zone and locale, and must be the same.
+# sbuild's packages are built in throwaway systems, which reprotest's
+# varied build cannot make. They come from two clones at paths of different
+# lengths, the second under another umask, time zone and locale, and must
+# be the same.
 first=$work/a/source
 second=$work/other/folder/source
 for clone in "$first" "$second"; do
     git clone --quiet --no-hardlinks "$top" "$clone"
 done
-(cd "$first" && make package-arm64 package-armhf)
-(cd "$second" && umask 002 && TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 make package-arm64 package-armhf)
-for arch in arm64 armhf; do
+(cd "$first" && make package-amd64 package-arm64 package-armhf)
+(cd "$second" && umask 002 && TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 make package-amd64 package-arm64 package-armhf)
+cmp "$first/dist/karvel-"*.tar.xz "$second/dist/karvel-"*.tar.xz
+echo "reprotest: the same upstream tarball from both clones"
+for arch in amd64 arm64 armhf; do
     package=$(cd "$first/dist" && echo karvel_*_$arch.deb)
     if ! cmp "$first/dist/$package" "$second/dist/$package"; then
         diffoscope "$first/dist/$package" "$second/dist/$package" || true
