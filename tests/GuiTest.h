@@ -103,6 +103,10 @@ inline void closeAllWindows()
         window->close();
 }
 
+// Under user-mode emulation of another processor no child program starts:
+// there the desktop is asked directly, as on Windows.
+inline bool childProgramsStart() { return qEnvironmentVariableIsEmpty("KARVEL_NO_CHILD_PROGRAMS"); }
+
 // Stands in for the desktop's opener and the browser behind it: records the
 // addresses it is asked to open, and answers with the exit status given (the
 // desktop's opener, xdg-open, tells by it whether a browser took the page).
@@ -117,7 +121,8 @@ public:
     explicit StandInBrowser(int exitStatus = 0)
         : path_(qgetenv("PATH"))
     {
-        if (exitStatus != Absent) {
+        const bool script = exitStatus != Absent && childProgramsStart();
+        if (script) {
             QFile opener(folder_.filePath("xdg-open"));
             opener.open(QIODevice::WriteOnly);
             opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1'\nexit %2\n")
@@ -128,7 +133,7 @@ public:
         }
         // Found first, before any real one; absent, none is found.
         const QByteArray folder = folder_.path().toLocal8Bit();
-        qputenv("PATH", exitStatus == Absent ? folder : folder + ':' + path_);
+        qputenv("PATH", script ? folder + ':' + path_ : folder);
         if (exitStatus != Absent)
             QDesktopServices::setUrlHandler("https", this, "openUrl");
     }
