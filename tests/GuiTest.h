@@ -103,9 +103,18 @@ inline void closeAllWindows()
         window->close();
 }
 
-// Under user-mode emulation of another processor no child program starts:
-// there the desktop is asked directly, as on Windows.
-inline bool childProgramsStart() { return qEnvironmentVariableIsEmpty("KARVEL_NO_CHILD_PROGRAMS"); }
+// Whether the program hands pages to the desktop's opener, xdg-open. Not on
+// Windows, whose desktop is asked directly; nor under user-mode emulation of
+// another processor, where no child program starts (and the desktop is
+// asked, as on Windows).
+inline bool desktopOpenerRuns()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return qEnvironmentVariableIsEmpty("KARVEL_NO_CHILD_PROGRAMS");
+#endif
+}
 
 // Stands in for the desktop's opener and the browser behind it: records the
 // addresses it is asked to open, and answers with the exit status given (the
@@ -121,7 +130,7 @@ public:
     explicit StandInBrowser(int exitStatus = 0)
         : path_(qgetenv("PATH"))
     {
-        const bool script = exitStatus != Absent && childProgramsStart();
+        const bool script = exitStatus != Absent && desktopOpenerRuns();
         if (script) {
             QFile opener(folder_.filePath("xdg-open"));
             opener.open(QIODevice::WriteOnly);
