@@ -11,7 +11,10 @@
 #       and debian/ in build-debian/source/
 #   tools/debian-package.sh build CODENAME [ARCH]
 #       the binary package for ARCH (the machine's by default) by sbuild, in
-#       build-debian/CODENAME-ARCH/; a cross build for another ARCH
+#       build-debian/CODENAME-ARCH/; a cross build for another ARCH.
+#       With KARVEL_SBUILD_VARIED set, the build inside varies what a
+#       rebuild by someone else would: another build user, a deeper build
+#       path, bash as /bin/sh, another time zone and locale.
 #   tools/debian-package.sh autopkgtest CODENAME
 #       the amd64 package of that release, installed and tested by
 #       debian/tests in a fresh system
@@ -82,6 +85,18 @@ build() {
     subordinate_ids
     tarball=$(system_tarball "$codename")
     [ "$arch" = "$(dpkg --print-architecture)" ] || options+=(--host="$arch")
+    if [ -n "${KARVEL_SBUILD_VARIED:-}" ]; then
+        local config
+        config=$(mktemp) && trap 'rm -f "$config"' RETURN
+        cat > "$config" <<'CONFIG'
+$build_user = 'rebuilder';
+$build_environment = { 'TZ' => 'Pacific/Kiritimati', 'LC_ALL' => 'C.UTF-8', 'LANG' => 'C.UTF-8' };
+1;
+CONFIG
+        export SBUILD_CONFIG=$config
+        options+=(--build-path=/build/another/much/deeper/path
+                  --chroot-setup-commands='ln -sf bash /bin/sh')
+    fi
     local out=$top/build-debian/$codename-$arch stamp
     # The same source package is not built again.
     stamp=$(sha256sum < "$sources/karvel_$version.dsc")

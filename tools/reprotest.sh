@@ -4,16 +4,16 @@
 #
 # make reprotest: builds the Debian source package on this machine, and the
 # Windows zip and installer where a Qt for MinGW is at hand (KARVEL_QT_MINGW,
-# or the one in the cache), twice from a fresh clone of the last commit
-# under all of reprotest's variations (build path, time, file order, umask,
-# time zone, locale, HOME, host name, CPU count, ...), and says whether they
-# came out the same; diffoscope shows any difference. Then the packages that
+# or the ready one beside the project), twice from a fresh clone of the last
+# commit under all of reprotest's variations (build path, time, file order,
+# umask, time zone, locale, HOME, host name, CPU count, ...), and says
+# whether they came out the same; diffoscope shows any difference. Then the packages that
 # sbuild makes for amd64, arm64 and armhf, from two clones (below).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 cache=${XDG_CACHE_HOME:-$HOME/.cache}
-qt=${KARVEL_QT_MINGW:-$cache/karvel/qt6-mingw-6.4.2}
+qt=${KARVEL_QT_MINGW:-$(cd .. && pwd)/shared/toolchains/qt6-mingw-6.4.2-x86_64.tar.xz}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -33,8 +33,8 @@ else
 fi
 store=$top/dist/reprotest
 rm -rf "$store"
-# The variations that need other users or a FUSE mount are left to machines
-# that have them.
+# Another build user and another /bin/sh need a system of their own: the
+# sbuild builds below vary those. The file order needs FUSE.
 reprotest --store-dir "$store" --min-cpus 1 \
     --vary=-user_group $( [ -e /dev/fuse ] || echo --vary=-fileordering ) \
     -s "$work/source" "$build" "$artifacts"
@@ -42,15 +42,15 @@ echo "reprotest: the same bytes from both builds: $artifacts"
 
 # sbuild's packages are built in throwaway systems, which reprotest's
 # varied build cannot make. They come from two clones at paths of different
-# lengths, the second under another umask, time zone and locale, and must
-# be the same.
+# lengths, the second built by another user at a deeper path, with bash as
+# /bin/sh and another time zone and locale, and must be the same.
 first=$work/a/source
 second=$work/other/folder/source
 for clone in "$first" "$second"; do
     git clone --quiet --no-hardlinks "$top" "$clone"
 done
 (cd "$first" && make package-amd64 package-arm64 package-armhf)
-(cd "$second" && umask 002 && TZ=Pacific/Kiritimati LC_ALL=de_DE.UTF-8 make package-amd64 package-arm64 package-armhf)
+(cd "$second" && umask 002 && KARVEL_SBUILD_VARIED=1 make package-amd64 package-arm64 package-armhf)
 cmp "$first/dist/karvel-"*.tar.xz "$second/dist/karvel-"*.tar.xz
 echo "reprotest: the same upstream tarball from both clones"
 for arch in amd64 arm64 armhf; do
