@@ -7,8 +7,9 @@
 # or the ready one beside the project), twice from a fresh clone of the last
 # commit under all of reprotest's variations (build path, time, file order,
 # umask, time zone, locale, HOME, host name, CPU count, ...), and says
-# whether they came out the same; diffoscope shows any difference. Then the packages that
-# sbuild makes for amd64, arm64 and armhf, from two clones (below).
+# whether they came out the same; diffoscope shows any difference. Then the
+# packages that sbuild makes for amd64, arm64 and armhf, from two clones
+# (below).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -21,8 +22,8 @@ git clone --quiet --no-hardlinks "$top" "$work/source"
 
 # The source package as dpkg-buildpackage builds it here, without its
 # tests (they do not change what is built).
-build='tools/debian-package.sh source >/dev/null && cd build-debian/source && dpkg-source -x karvel_*.dsc src >/dev/null
-       && (cd src && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b) && cd ../.. && mv build-debian/source/*.deb dist/'
+build='tools/debian-package.sh source >/dev/null && cd build-debian/source && dpkg-source -x karvel_*.dsc src >/dev/null &&
+       (cd src && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b) && cd ../.. && mv build-debian/source/*.deb dist/'
 artifacts='dist/*.deb'
 if [ -e "$qt" ]; then
     # HOME varies: the cache is named outright.
