@@ -19,6 +19,11 @@
 #   make windows  cross-builds for Windows, tests it under Wine and makes
 #                 dist/karvel-1.00-win64.zip and its installer
 #                 dist/karvel-1.00-win64-setup.exe (KARVEL_QT_MINGW: a ready Qt)
+#   make web      KARVEL for the browser, built in a fresh Debian 13:
+#                 dist/karvel-1.00-web/ (a folder any web server serves)
+#                 and its zip; the same digits as here, run by node
+#   make test-web  that folder in headless Chromium, as a user would use
+#                 it, also offline and on a phone's screen
 #   make test-debian12, make test-debian13  the README's test command as a
 #                 newcomer with sudo in a fresh minimal Debian 12 or 13
 #   make test-arm64  the suite under qemu's emulation of arm64 (and part of
@@ -84,7 +89,7 @@ install-missing = missing=""; \
 	fi
 
 .PHONY: run test test-plain test-sanitized build deps configure package autopkgtest check-release \
-        release windows test-debian12 test-debian13 test-arm64 reprotest clean
+        release windows web test-web test-debian12 test-debian13 test-arm64 reprotest clean
 
 run: configure
 	cmake --build --preset default -j $(JOBS) --target karvel
@@ -156,6 +161,10 @@ check-release: package
 release: check-release package-arm64 package-armhf windows
 	tools/release.sh
 
+web: deps
+	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS) unzip)
+	browser/build.sh
+
 test-debian12 test-debian13: test-debian%:
 	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
 	tools/test-debian.sh $*
@@ -168,4 +177,4 @@ deps:
 	@$(call install-missing,$(PACKAGES))
 
 clean:
-	rm -rf build build-sanitize build-debian build-fuzz build-windows build-arm64 build-armhf dist
+	rm -rf build build-sanitize build-debian build-fuzz build-windows build-arm64 build-armhf build-browser dist

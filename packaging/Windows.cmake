@@ -22,11 +22,7 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     install(FILES ${library} DESTINATION .)
 endforeach()
 
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt DESTINATION licenses
-        RENAME KARVEL-GPL-3.0-or-later.txt)
-# Qt is under the LGPL 3, which builds on the GPL 3; its source is Debian's qt6-base.
-install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME Qt-LGPL-3.0.txt)
-install(FILES ${KARVEL_FACE_LICENSE} DESTINATION licenses RENAME LiberationSans-copyright.txt)
+karvel_install_licences()
 
 # The release's name and the facts windows/build.sh needs, for it to source.
 set(KARVEL_RELEASE_NAME karvel-${PROJECT_VERSION}-win64)

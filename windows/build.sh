@@ -53,12 +53,8 @@ rm -rf build-windows/zip && mkdir -p dist
 cmake --install build-windows --prefix "$stage"
 # Strip writes SOURCE_DATE_EPOCH as the files' link time.
 x86_64-w64-mingw32-strip "$stage"/*.dll "$stage"/*/*.dll "$stage/karvel.exe"
-# The same bytes whoever builds it, wherever and whenever: entries in sorted
-# order, with the release's time in UTC, fixed modes, no owners or extra fields.
-find "$stage" -type d -exec chmod 755 {} + -o -type f -exec chmod 644 {} +
-find "$stage" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
-rm -f "dist/$name.zip"
-(cd build-windows/zip && find "$name" | LC_ALL=C sort | TZ=UTC zip -q -X -9 -@ "$top/dist/$name.zip")
+# The same bytes whoever builds it, wherever and whenever.
+tools/zip-folder.sh "$stage" "dist/$name.zip"
 unzip -l "dist/$name.zip"
 
 # The installer of exactly what the zip holds, in sorted order so that its

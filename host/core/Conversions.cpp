@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <system_error>
@@ -138,6 +139,25 @@ long long leadingExponent(const NumberText& number)
     return exponent - static_cast<long long>(firstFraction) - 1;
 }
 
+// A plain "d.dde[-]d" text, correctly rounded to the nearest single.
+std::from_chars_result readSingle(const std::string& plain, float& value)
+{
+#if defined(__cpp_lib_to_chars) || !defined(_LIBCPP_VERSION)
+    return std::from_chars(plain.data(), plain.data() + plain.size(), value);
+#else
+    // The browser build's C++ library (libc++ before LLVM 20) has no
+    // floating-point from_chars. Its C library's strtof rounds as correctly
+    // and reads "." whatever the locale.
+    char* end = nullptr;
+    errno = 0;
+    const float read = std::strtof(plain.c_str(), &end);
+    const bool outOfRange = errno == ERANGE && (std::isinf(read) || read == 0.0f);
+    if (!outOfRange)
+        value = read;
+    return {end, outOfRange ? std::errc::result_out_of_range : std::errc()};
+#endif
+}
+
 } // namespace
 
 std::string quotedForReport(std::string_view text)
@@ -179,7 +199,7 @@ float toSingle(std::string_view text)
     plain.append(number.exponentNegative ? "-" : "").append(number.exponentDigits.empty() ? "0" : number.exponentDigits);
 
     float magnitude = 0.0f;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude);
+    const auto [end, error] = readSingle(plain, magnitude);
     if (error == std::errc::result_out_of_range) {
         if (leadingExponent(number) >= 0)
             throw RuntimeError(ErrorKind::Overflow,
