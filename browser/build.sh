@@ -33,10 +33,12 @@ debian_system_clone
 tar xJf "$qt" -C "$system_root/opt"
 debian_system_root '
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends emscripten nodejs qt6-base-dev-tools cmake ninja-build \
+    apt-get install -y -qq --no-install-recommends emscripten nodejs qt6-base-dev qt6-base-dev-tools cmake ninja-build \
         fonts-liberation zip > /dev/null
-    # Qt finds emscripten through an emsdk layout; Debian keeps it in
-    # /usr/share/emscripten, with a ready cache of its system libraries.
+    # Qt for WebAssembly takes its host tools and their CMake files from
+    # Debian's Qt of the same version, and finds emscripten through an
+    # emsdk layout; Debian keeps emscripten in /usr/share/emscripten, with
+    # a ready cache of its system libraries.
     mkdir -p /opt/emsdk/upstream
     ln -sfn /usr/share/emscripten /opt/emsdk/upstream/emscripten
     echo "EMSCRIPTEN_ROOT = '"'/upstream/emscripten'"'" > /opt/emsdk/.emscripten
