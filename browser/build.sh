@@ -36,7 +36,7 @@ debian_system_root '
     apt-get install -y -qq --no-install-recommends emscripten nodejs qt6-base-dev qt6-base-dev-tools cmake ninja-build \
         fonts-liberation zip > /dev/null
     # Qt for WebAssembly takes its host tools and their CMake files from
-    # Debian's Qt of the same version, and finds emscripten through an
+    # the Debian Qt of the same version, and finds emscripten through an
     # emsdk layout; Debian keeps emscripten in /usr/share/emscripten, with
     # a ready cache of its system libraries.
     mkdir -p /opt/emsdk/upstream
