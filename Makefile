@@ -60,10 +60,13 @@ endif
 DEBIAN_CODENAME := $(shell . /etc/os-release 2>/dev/null && echo $$VERSION_CODENAME)
 NATIVE_ARCH := $(shell dpkg --print-architecture 2>/dev/null)
 DEBIAN_VERSION := $(shell dpkg-parsechangelog --show-field Version 2>/dev/null)
+# The release's own version (tools/check-version.sh keeps them the same).
+VERSION := $(patsubst %-$(lastword $(subst -, ,$(DEBIAN_VERSION))),%,$(DEBIAN_VERSION))
 DEBIAN_PACKAGE_TOOLS := sbuild mmdebstrap uidmap lintian devscripts dpkg-dev git xz-utils
 AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
+BROWSER_TEST_TOOLS := chromium chromium-driver python3-selenium
 RELEASE_TOOLS := reuse appstream desktop-file-utils
 # hardening-check takes a program that calls only functions whose bounds the
 # compiler knew for unfortified; and Debian's C start files (Scrt1.o, crti.o,
@@ -89,7 +92,7 @@ install-missing = missing=""; \
 	fi
 
 .PHONY: run test test-plain test-sanitized build deps configure package autopkgtest check-release \
-        release windows web test-web test-debian12 test-debian13 test-arm64 reprotest clean
+        release windows web test-web benchmark-web test-debian12 test-debian13 test-arm64 reprotest clean
 
 run: configure
 	cmake --build --preset default -j $(JOBS) --target karvel
@@ -164,6 +167,14 @@ release: check-release package-arm64 package-armhf windows
 web: deps
 	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS) unzip)
 	browser/build.sh
+
+test-web:
+	@$(call install-missing,$(BROWSER_TEST_TOOLS))
+	browser/test_browser.py dist/karvel-$(VERSION)-web
+
+benchmark-web:
+	@$(call install-missing,$(BROWSER_TEST_TOOLS))
+	browser/test_browser.py --measure dist/karvel-$(VERSION)-web
 
 test-debian12 test-debian13: test-debian%:
 	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))

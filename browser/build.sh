@@ -5,8 +5,9 @@
 # make web: KARVEL for the browser (WebAssembly), built in a fresh Debian 13
 # system (tools/debian-system.sh) from a fresh clone of the last commit,
 # with Debian 13's emscripten and a Qt for WebAssembly: KARVEL_QT_WASM
-# names a .tar.xz of one (by default the ready one beside the project);
-# without one, one is built once into the cache by browser/build-qt.sh.
+# names a .tar.xz of one; by default it is the one that browser/build-qt.sh
+# builds, with only what KARVEL uses, made once into the cache (in the same
+# system, some 10 minutes) and again whenever that script changes.
 #  1. dist/karvel-VERSION-web/: the folder that a web server serves as it
 #     is, and dist/karvel-VERSION-web.zip of it; the same bytes from every
 #     build of a commit.
@@ -19,18 +20,13 @@ cd "$(dirname "$0")/.."
 top=$PWD
 . tools/debian-system.sh
 
-qt_version=6.8.2
-qt=${KARVEL_QT_WASM:-$(cd .. && pwd)/shared/toolchains/qt6-wasm-$qt_version.tar.xz}
-if [ ! -f "$qt" ]; then
-    qt=$debian_system_cache/qt6-wasm-$qt_version.tar.xz
-    [ -f "$qt" ] || browser/build-qt.sh "$qt"
-fi
+qt=${KARVEL_QT_WASM:-$debian_system_cache/qt6-wasm-$(sha256sum < browser/build-qt.sh | cut -c1-16).tar.xz}
 
 compare=$top/build-browser
 rm -rf "$compare" && mkdir -p "$compare" dist
 debian_system_copy trixie
 debian_system_clone
-tar xJf "$qt" -C "$system_root/opt"
+[ ! -f "$qt" ] || tar xJf "$qt" -C "$system_root/opt"
 debian_system_root '
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends emscripten nodejs qt6-base-dev qt6-base-dev-tools cmake ninja-build \
@@ -43,6 +39,16 @@ debian_system_root '
     ln -sfn /usr/share/emscripten /opt/emsdk/upstream/emscripten
     echo "EMSCRIPTEN_ROOT = '"'/upstream/emscripten'"'" > /opt/emsdk/.emscripten
 '
+if [ ! -f "$qt" ]; then
+    echo "web: building Qt for WebAssembly into $qt (once)"
+    debian_system_root '
+        sed -n "s/^deb /deb-src /p" /etc/apt/sources.list > /etc/apt/sources.list.d/sources.list
+        apt-get update -qq
+        EMSDK=/opt/emsdk /home/newcomer/karvel/browser/build-qt.sh /opt/qt6-wasm
+        tar -C /opt -cJf /root/qt6-wasm.tar.xz qt6-wasm
+    '
+    mv "$system_root/root/qt6-wasm.tar.xz" "$qt.new" && mv "$qt.new" "$qt"
+fi
 debian_system_user '
     cd karvel
     export EMSDK=/opt/emsdk KARVEL_QT_WASM=/opt/qt6-wasm SOURCE_DATE_EPOCH=$(tools/source-date-epoch.sh)

@@ -13,7 +13,36 @@
 
 #include <QLocale>
 
+#ifdef Q_OS_WASM
+#include <QScreen>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <string>
+#endif
+
 namespace HostRuntime {
+
+namespace {
+
+// A window at its own size and place: the browser's platform would show a
+// window that is not told otherwise over the whole page.
+void showAtItsSize(QWidget& window)
+{
+#ifdef Q_OS_WASM
+    window.showNormal();
+    // Placed as a desktop places it: in the middle of the page, and never
+    // beyond its top left corner, title bar included.
+    const QRect page = window.screen()->availableGeometry();
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(page.center());
+    window.move(std::max(frame.left(), page.left()), std::max(frame.top(), page.top()));
+#else
+    window.show();
+#endif
+}
+
+} // namespace
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -37,7 +66,7 @@ Application& Application::instance() { return *static_cast<Application*>(QCoreAp
 int Application::run(const WindowDescription& startupWindow)
 {
     startupWindow_ = buildWindow(startupWindow);
-    startupWindow_->show();
+    showAtItsSize(*startupWindow_);
     return exec();
 }
 
@@ -51,7 +80,7 @@ void Application::showSingleInstance(const WindowDescription& window)
     if (instance->isMinimized())
         instance->showNormal();
     else
-        instance->show();
+        showAtItsSize(*instance);
     instance->raise();
     instance->activateWindow();
 }
@@ -60,7 +89,15 @@ void endProgram()
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
+#ifdef Q_OS_WASM
+    // A program in a page ends with the page, not before: Qt's event loop
+    // in the browser has nothing to return to. The page is told, says so to
+    // the user and offers to start again.
+    emscripten::val::global("window").call<bool>("dispatchEvent",
+                                                 emscripten::val::global("Event").new_(std::string("karvel-ended")));
+#else
     QCoreApplication::exit(0);
+#endif
 }
 
 } // namespace HostRuntime
