@@ -7,7 +7,9 @@
 // 1. The 9-digit text of each single converts back to exactly that single.
 // 2. Each single widened to double prints in the general format and reads
 //    back as its value rounded to 15 significant digits.
-// STEP > 1 checks every STEP-th bit pattern only, for a quick run.
+// STEP > 1 checks every STEP-th bit pattern only, for a quick run. It
+// prints how many it checked and failed, and a digest of every text that
+// the second check wrote, so that two builds compare byte for byte.
 #include "host/core/Conversions.h"
 #include "host/core/RuntimeError.h"
 
