@@ -31,7 +31,7 @@ off=(
     splashscreen syntaxhighlighter colordialog filedialog fontdialog fontcombobox inputdialog errormessage
     wizard progressdialog undoview columnview treewidget tablewidget listwidget tableview treeview
     datawidgetmapper keysequenceedit commandlinkbutton mainwindow menubar toolbar statusbar fscompleter
-    completer combobox spinbox progressbar slider whatsthis tabwidget style-stylesheet
+    completer combobox spinbox progressbar whatsthis tabwidget style-stylesheet
     # Formats and services it neither reads nor offers.
     pdf textodfwriter textmarkdownreader textmarkdownwriter movie imageformat_bmp imageformat_ppm
     imageformat_xbm jpeg gif systemtrayicon sessionmanager tuiotouch vulkan undocommand

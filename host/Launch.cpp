@@ -21,7 +21,6 @@ namespace HostRuntime {
 namespace {
 
 constexpr std::string_view OpenInBrowser = "start.exe ";
-constexpr auto DesktopOpener = "xdg-open";
 
 RuntimeError pageNotOpened(const QUrl& page, const QString& why = {})
 {
@@ -30,6 +29,8 @@ RuntimeError pageNotOpened(const QUrl& page, const QString& why = {})
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
+constexpr auto DesktopOpener = "xdg-open";
+
 // The desktop's opener, xdg-open, says by its exit status whether a browser
 // took the page, but only when it ends; Qt's own launch of it does not wait
 // for that. This runs it without holding up the click and reports a failure
