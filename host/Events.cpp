@@ -10,14 +10,38 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <exception>
+#include <string>
+
 namespace HostRuntime {
 
+namespace {
+
+RuntimeError internalError(const std::string& what)
+{
+    return RuntimeError(ErrorKind::Internal, "The program stopped what it was doing at an exception it did not expect: "
+                                                 + what + ".");
+}
+
+} // namespace
+
+// The one boundary between handlers and Qt's event loop, which no
+// exception may cross: whatever a handler throws is reported here.
 void runHandler(const std::function<void()>& handler)
 {
     try {
-        handler();
-    } catch (const RuntimeError& error) {
-        reportError(error);
+        try {
+            handler();
+        } catch (const RuntimeError& error) {
+            reportError(error);
+        } catch (const std::exception& error) {
+            reportError(internalError(error.what()));
+        } catch (...) {
+            reportError(internalError("one of an unknown kind"));
+        }
+    } catch (...) {
+        // Not even the report could be made (no memory left for it): the
+        // program goes on rather than end without a word.
     }
 }
 

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "host/Events.h"
 #include "host/WindowBuilder.h"
 #include "host/WindowFields.h"
 #include "Product.h"
@@ -17,7 +18,10 @@
 #include <QPlainTextEdit>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
+#include <new>
+#include <stdexcept>
 
 Q_DECLARE_METATYPE(QAccessible::Role)
 Q_DECLARE_METATYPE(const HostRuntime::WindowDescription*)
@@ -39,6 +43,8 @@ private slots:
     void keyboardLaunchesNothing();
     void failuresAreReported_data();
     void failuresAreReported();
+    void unexpectedExceptionsAreReported_data();
+    void unexpectedExceptionsAreReported();
     void handPointer();
     void assistiveTechnologyNames_data();
     void assistiveTechnologyNames();
@@ -239,6 +245,32 @@ void WindowsTest::failuresAreReported_data()
     // The opener found no browser: reported when it ends, after the click.
     QTest::newRow("failing opener") << "Command3" << "lblWebPage" << false << notOpened << 3;
     QTest::newRow("press on INCH") << "" << "Command1" << true << "Division by zero" << 0;
+}
+
+void WindowsTest::unexpectedExceptionsAreReported_data()
+{
+    QTest::addColumn<std::function<void()>>("handler");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("length error") << std::function<void()>([] { throw std::length_error("basic_string::append"); })
+                                  << "an exception it did not expect: basic_string::append.";
+    QTest::newRow("no memory") << std::function<void()>([] { throw std::bad_alloc(); })
+                               << "an exception it did not expect: std::bad_alloc.";
+    QTest::newRow("not an exception") << std::function<void()>([] { throw 42; }) << "one of an unknown kind.";
+}
+
+// Reported as the program's own fault, and the program goes on.
+void WindowsTest::unexpectedExceptionsAreReported()
+{
+    QFETCH(std::function<void()>, handler);
+    QFETCH(QString, said);
+    ErrorReports reports;
+    HostRuntime::runHandler(handler);
+    QCOMPARE(reports.names, QStringList{"Internal error"});
+    QVERIFY2(reports.explanations.value(0).contains(said), qPrintable(reports.explanations.value(0)));
+    control<QLineEdit>(*main_, "Text3").setText("14.2");
+    click(*main_, "Command2");
+    QCOMPARE(reports.names.size(), 1);
+    QCOMPARE(outputsOf(*main_).first(), "271.119721951548");
 }
 
 void WindowsTest::failuresAreReported()

@@ -15,6 +15,7 @@ std::string_view errorName(ErrorKind kind)
     case ErrorKind::InvalidOperation: return "Invalid floating-point operation";
     case ErrorKind::FailedControlCall: return "Control call failed";
     case ErrorKind::PageNotOpened: return "Web page could not be opened";
+    case ErrorKind::Internal: return "Internal error";
     }
     return "Unknown error";
 }
@@ -27,7 +28,8 @@ std::string_view usualAdvice(ErrorKind kind)
     case ErrorKind::DivisionByZero: return "Type a number other than zero, for example 28.5, and try again.";
     case ErrorKind::InvalidOperation: return "Check the number you typed and try again.";
     // Nothing the user does causes it.
-    case ErrorKind::FailedControlCall: return "This is a fault of the program, not of what you typed; please report it.";
+    case ErrorKind::FailedControlCall:
+    case ErrorKind::Internal: return "This is a fault of the program, not of what you typed; please report it.";
     case ErrorKind::PageNotOpened:
         return "Check that a default web browser is set up, or type the address into one.";
     }

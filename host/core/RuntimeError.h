@@ -19,6 +19,8 @@ enum class ErrorKind {
     InvalidOperation,
     FailedControlCall,
     PageNotOpened,
+    // An exception that is not a run-time error: a fault of the program.
+    Internal,
 };
 
 std::string_view errorName(ErrorKind kind);
