@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "host/Appearance.h"
+
+#include "host/Application.h"
 #include "host/Text.h"
 
 #include <QApplication>
@@ -19,28 +21,6 @@ namespace {
 // the windows were laid out for; drawn a little narrower, lines of text fill
 // the boxes as they were meant to.
 constexpr int StretchPercent = 91;
-
-// The face of every window, compiled in and registered once. Hinting and
-// antialiasing are fixed here, so that neither the fonts installed on a
-// machine nor its font settings change a pixel: unhinted outlines also scale
-// evenly on high-density screens.
-const QFont& classicFace()
-{
-    static const QFont face = [] {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/host/face.ttf"));
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (families.isEmpty())
-            qWarning("The compiled-in face could not be loaded; the windows use the system's.");
-        QFont font(families.value(0, QStringLiteral("Sans Serif")));
-        font.setStyleHint(QFont::SansSerif);
-        font.setWeight(QFont::Normal);
-        font.setStretch(StretchPercent);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
-        return font;
-    }();
-    return face;
-}
 
 } // namespace
 
@@ -67,9 +47,27 @@ QColor toQColor(const Colour& colour, const QColor& otherwise)
     return otherwise;
 }
 
+// Hinting and antialiasing are fixed here, so that neither the fonts
+// installed on a machine nor its font settings change a pixel: unhinted
+// outlines also scale evenly on high-density screens.
+QFont loadClassicFace()
+{
+    const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/host/face.ttf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty())
+        qWarning("The compiled-in face could not be loaded; the windows use the system's.");
+    QFont font(families.value(0, QStringLiteral("Sans Serif")));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    font.setStretch(StretchPercent);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    return font;
+}
+
 QFont classicFont(double points, bool underline)
 {
-    QFont font = classicFace();
+    QFont font = Application::instance().face();
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setUnderline(underline);
     return font;

@@ -21,6 +21,10 @@ QColor systemColour(SystemColour colour);
 
 QColor toQColor(const Colour& colour, const QColor& otherwise);
 
+// Registers the compiled-in face with the application and gives it as the
+// windows draw it; the application keeps it (Application::face()).
+QFont loadClassicFace();
+
 // The program's own face in place of "MS Sans Serif", at the pixel size the
 // point size has at 96 DPI. No installed face is ever looked up.
 QFont classicFont(double points, bool underline = false);

@@ -31,8 +31,11 @@ void showAtItsSize(QWidget& window)
 {
 #ifdef Q_OS_WASM
     window.showNormal();
-    // Placed as a desktop places it: in the middle of the page, and never
-    // beyond its top left corner, title bar included.
+    // A window that its description does not place is placed as a desktop
+    // places it: in the middle of the page, and never beyond its top left
+    // corner, title bar included.
+    if (window.testAttribute(Qt::WA_Moved))
+        return;
     const QRect page = window.screen()->availableGeometry();
     QRect frame = window.frameGeometry();
     frame.moveCenter(page.center());
@@ -46,6 +49,7 @@ void showAtItsSize(QWidget& window)
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
+    , face_(loadClassicFace())
 {
     setApplicationName(toQString(Product::Name));
     setApplicationVersion(toQString(Product::Version));

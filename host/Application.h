@@ -7,6 +7,7 @@
 #include "host/WindowDescription.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QWidget>
 
 #include <map>
@@ -35,7 +36,12 @@ public:
     // brought to the front. There is never a second copy.
     void showSingleInstance(const WindowDescription& window);
 
+    // The compiled-in face of every window, registered with the application
+    // and living exactly as long.
+    const QFont& face() const { return face_; }
+
 private:
+    QFont face_;
     std::unique_ptr<QWidget> startupWindow_;
     std::map<const WindowDescription*, std::unique_ptr<QWidget>> instances_;
 };

@@ -65,7 +65,7 @@ constexpr std::array Controls{
 
 } // namespace
 
-const WindowDescription Description{
+constinit const WindowDescription Description{
     .name = "Fold",
     .caption = "Form2",
     .clientWidth = 8100,

@@ -177,7 +177,7 @@ void calculateIn(LengthUnit unit, QWidget& form)
 
 } // namespace
 
-const WindowDescription Description{
+constinit const WindowDescription Description{
     .name = "Form1",
     .caption = "VEVUZORO(tm)",
     .clientWidth = 9885,

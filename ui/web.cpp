@@ -8,8 +8,10 @@
 #include "host/Launch.h"
 #include "Product.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace web {
 
@@ -46,12 +48,21 @@ constexpr std::array Controls{
 };
 
 // Nothing in the window takes the focus, so a screen reader hears what it
-// says when it opens, as a sighted user reads it.
-const std::string Speech = std::string(OpenedInBrowser) + " " + std::string(ClickBelow) + std::string(Product::WebPage);
+// says when it opens, as a sighted user reads it; put together as the
+// program is compiled.
+constexpr auto SpeechText = [] {
+    std::array<char, OpenedInBrowser.size() + 1 + ClickBelow.size() + Product::WebPage.size()> text{};
+    auto end = std::copy(OpenedInBrowser.begin(), OpenedInBrowser.end(), text.begin());
+    *end++ = ' ';
+    end = std::copy(ClickBelow.begin(), ClickBelow.end(), end);
+    std::copy(Product::WebPage.begin(), Product::WebPage.end(), end);
+    return text;
+}();
+constexpr std::string_view Speech(SpeechText.data(), SpeechText.size());
 
 } // namespace
 
-const WindowDescription Description{
+constinit const WindowDescription Description{
     .name = "web",
     .caption = "Web Page Link",
     .clientWidth = 3315,
