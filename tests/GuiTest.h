@@ -59,7 +59,7 @@ public:
     ErrorReports()
     {
         timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { dismissOpenReport(); });
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { dismissOpenReport(); });
         timer_.start();
     }
 
