@@ -54,8 +54,9 @@ system_tarball() {
         [ -z "$proxy" ] || options+=(--aptopt="Acquire::http::Proxy \"$proxy\"")
         echo "debian-package: making a minimal Debian $codename from $archive in $tarball (once)" >&2
         mkdir -p "$tarballs"
-        rm -f "$tarball" "$tarball.recipe"
-        mmdebstrap --quiet --mode=root --variant=buildd --skip=output/mknod "${options[@]}" \
+        rm -rf "$tarball" "$tarball.new" "$tarball.recipe"
+        # The name ends in .new while it is made: the format is told outright.
+        mmdebstrap --quiet --mode=root --variant=buildd --format=tar --skip=output/mknod "${options[@]}" \
             "$codename" "$tarball.new" "$archive" >&2
         mv "$tarball.new" "$tarball"
         echo "$tarball_recipe" > "$tarball.recipe"
