@@ -41,7 +41,7 @@ void runHandler(const std::function<void()>& handler)
         }
     } catch (...) {
         // Not even the report could be made (no memory left for it): the
-        // program goes on rather than end without a word.
+        // program goes on unreported rather than end in Qt's event loop.
     }
 }
 
