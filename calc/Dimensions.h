@@ -15,7 +15,7 @@ enum class LengthUnit { Inch, Centimetre };
 
 // One construction dimension: a fixed fraction of the free-space wavelength.
 struct Dimension {
-    std::string_view caption;     // what the field shows it as, on one line
+    std::string_view caption;     // its caption box's text, lines ended by CR LF where it has two
     double wavelengthFraction;
     std::string_view outputField; // control name of the main window's field
 };
@@ -23,7 +23,7 @@ struct Dimension {
 // The six dimensions: the one place that names their fields and captions.
 inline constexpr Dimension ElementSpacing{"ELEMENT SPACING", 0.12833, "Text5"};
 inline constexpr Dimension WireLength{"WIRE LENGTH", 1.0468, "Text7"};
-inline constexpr Dimension DrivenElementLength{"DRIVEN ELEMENT LENGTH CENTER TO TIP", 0.1833, "Text9"};
+inline constexpr Dimension DrivenElementLength{"DRIVEN ELEMENT LENGTH\r\nCENTER TO TIP\r\n", 0.1833, "Text9"};
 inline constexpr Dimension SideA{"A", 0.0397, "Text14"};
 inline constexpr Dimension SideB{"B", 0.0728, "Text15"};
 inline constexpr Dimension SideC{"C", 0.0827, "Text16"};

@@ -89,11 +89,7 @@ QAccessibleInterface* programInterface(const QString&, QObject* object)
 
 void presentToAssistiveTechnology()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(programInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(programInterface);
 }
 
 void setPresentationOrder(QWidget& control, int tabIndex)

@@ -21,7 +21,8 @@ inline QString toQtLines(std::string_view text)
     return toQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// A text box's text as the program's own: UTF-8 with CR LF.
-inline std::string fromQtLines(QString text) { return text.replace('\n', QStringLiteral("\r\n")).toStdString(); }
+// A text as assistive technology speaks a name: on one line, each run of
+// line breaks and spaces read as one space.
+inline QString asOneLine(std::string_view text) { return toQString(text).simplified(); }
 
 } // namespace HostRuntime

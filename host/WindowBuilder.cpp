@@ -140,7 +140,7 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     const bool takesFocus = control.kind == ControlKind::TextBox
         || control.kind == ControlKind::MultiLineTextBox || control.kind == ControlKind::Button;
     widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
-    widget->setAccessibleName(toQString(control.accessibleName));
+    widget->setAccessibleName(asOneLine(control.accessibleName));
     widget->setAccessibleDescription(toQString(control.accessibleDescription));
     setPresentationOrder(*widget, control.tabIndex);
     if (control.cursor)

@@ -8,43 +8,32 @@
 #include "host/Text.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace HostRuntime {
 
 namespace {
 
-QWidget* findTextBox(QWidget& window, std::string_view control)
+QLineEdit& findTextBox(QWidget& window, std::string_view control)
 {
-    const QString name = toQString(control);
-    QWidget* box = window.findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
-    if (!box)
-        box = window.findChild<QPlainTextEdit*>(name, Qt::FindDirectChildrenOnly);
+    auto* box = window.findChild<QLineEdit*>(toQString(control), Qt::FindDirectChildrenOnly);
     if (!box)
         throw RuntimeError(ErrorKind::FailedControlCall,
                            "The window has no text box " + std::string(control) + ".");
-    return box;
+    return *box;
 }
 
 } // namespace
 
 std::string WindowFields::text(std::string_view control) const
 {
-    QWidget* box = findTextBox(window_, control);
-    if (auto* line = qobject_cast<QLineEdit*>(box))
-        return line->text().toStdString();
-    return fromQtLines(static_cast<QPlainTextEdit*>(box)->toPlainText());
+    return findTextBox(window_, control).text().toStdString();
 }
 
 void WindowFields::replaceText(std::string_view control, std::string_view text)
 {
-    QWidget* box = findTextBox(window_, control);
-    if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(toQString(text));
-        line->setCursorPosition(0); // show the beginning of a long result
-    } else {
-        static_cast<QPlainTextEdit*>(box)->setPlainText(toQtLines(text));
-    }
+    QLineEdit& box = findTextBox(window_, control);
+    box.setText(toQString(text));
+    box.setCursorPosition(0); // show the beginning of a long result
 }
 
 } // namespace HostRuntime

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace HostRuntime {
 
-// The text boxes of a built window, found by their control names.
+// The one-line text boxes of a built window, found by their control names.
 class WindowFields : public Fields {
 public:
     explicit WindowFields(QWidget& window) : window_(window) {}

@@ -8,6 +8,7 @@
 #include "calc/Dimensions.h"
 #include "host/Accessibility.h"
 #include "host/Application.h"
+#include "host/Text.h"
 #include "host/WindowFields.h"
 #include "ui/Fold.h"
 #include "ui/web.h"
@@ -80,7 +81,7 @@ constexpr std::array Controls{
     ControlDescription{.kind = ControlKind::Button, .name = "Command2", .text = "CM",
                        .left = 8640, .top = 1680, .width = 855, .height = 495, .tabIndex = 4,
                        .onClick = [](QWidget& form) { calculateIn(LengthUnit::Centimetre, form); }},
-    ControlDescription{.kind = TextBox, .name = "Text4", .text = "ELEMENT SPACING",
+    ControlDescription{.kind = TextBox, .name = "Text4", .text = ElementSpacing.caption,
                        .left = 7200, .top = 2400, .width = 2415, .height = 285, .tabIndex = 5, .style = Caption,
                        .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = ElementSpacing.outputField, .text = "00.0",
@@ -88,7 +89,7 @@ constexpr std::array Controls{
                        .style = Field, .fontPoints = 13.5,
                        .accessibleName = ElementSpacing.caption,
                        .accessibleDescription = "Distance between the driven element and the reflector"},
-    ControlDescription{.kind = TextBox, .name = "Text6", .text = "WIRE LENGTH",
+    ControlDescription{.kind = TextBox, .name = "Text6", .text = WireLength.caption,
                        .left = 7440, .top = 3360, .width = 1935, .height = 285, .tabIndex = 7, .style = Caption,
                        .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = WireLength.outputField, .text = "00.0",
@@ -97,7 +98,7 @@ constexpr std::array Controls{
                        .accessibleName = WireLength.caption,
                        .accessibleDescription = "Wire length of one whole loop; driven element and reflector are the same"},
     ControlDescription{.kind = ControlKind::MultiLineTextBox, .name = "Text8",
-                       .text = "DRIVEN ELEMENT LENGTH\r\nCENTER TO TIP\r\n",
+                       .text = DrivenElementLength.caption,
                        .left = 7080, .top = 4440, .width = 2535, .height = 495, .tabIndex = 9, .style = Caption,
                        .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = DrivenElementLength.outputField, .text = "00.0",
@@ -108,13 +109,13 @@ constexpr std::array Controls{
     ControlDescription{.kind = TextBox, .name = "Text10", .text = "SEE GAMMA DETAILS  FOR A,B,C",
                        .left = 4560, .top = 6360, .width = 3015, .height = 255, .tabIndex = 11, .style = Caption,
                        .accessibleName = "Note"},
-    ControlDescription{.kind = TextBox, .name = "Text11", .text = "A",
+    ControlDescription{.kind = TextBox, .name = "Text11", .text = SideA.caption,
                        .left = 7680, .top = 5760, .width = 375, .height = 375, .tabIndex = 12,
                        .style = Caption, .fontPoints = 13.5, .accessibleName = CaptionName},
-    ControlDescription{.kind = TextBox, .name = "Text12", .text = "B",
+    ControlDescription{.kind = TextBox, .name = "Text12", .text = SideB.caption,
                        .left = 7680, .top = 6240, .width = 375, .height = 375, .tabIndex = 13,
                        .style = Caption, .fontPoints = 13.5, .accessibleName = CaptionName},
-    ControlDescription{.kind = TextBox, .name = "Text13", .text = "C",
+    ControlDescription{.kind = TextBox, .name = "Text13", .text = SideC.caption,
                        .left = 7680, .top = 6720, .width = 375, .height = 375, .tabIndex = 14,
                        .style = Caption, .fontPoints = 13.5, .accessibleName = CaptionName},
     ControlDescription{.kind = TextBox, .name = SideA.outputField, .text = "00.0",
@@ -169,7 +170,8 @@ void calculateIn(LengthUnit unit, QWidget& form)
     std::string_view separator = " ";
     for (const Dimension& dimension : DimensionTable) {
         describeControl(form, dimension.outputField, "In " + units + ". " + std::string(measureOf(dimension)));
-        results += std::string(separator) + std::string(dimension.caption) + " " + fields.text(dimension.outputField);
+        results += std::string(separator) + asOneLine(dimension.caption).toStdString() + " "
+            + fields.text(dimension.outputField);
         separator = ", ";
     }
     announce(form, results + ".");

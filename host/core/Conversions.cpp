@@ -174,8 +174,6 @@ std::string quotedForReport(std::string_view text)
     return quoted.append(text.substr(0, cut)).append("...\" (").append(std::to_string(characters)).append(" characters)");
 }
 
-const std::string& decimalSeparator() { return currentSeparator(); }
-
 void setDecimalSeparator(std::string separator) { currentSeparator() = std::move(separator); }
 
 bool writesZero(std::string_view text)

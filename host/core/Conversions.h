@@ -11,7 +11,6 @@ namespace HostRuntime {
 
 // The decimal separator of the user's locale, "." until set. The window
 // layer sets it from the system locale at start; tests set their own.
-const std::string& decimalSeparator();
 void setDecimalSeparator(std::string separator);
 
 // Text to a single-precision number. Accepted: optional white space around
