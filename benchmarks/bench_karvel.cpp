@@ -11,7 +11,7 @@
 #include "host/core/Conversions.h"
 #include "host/Text.h"
 #include "host/core/Fields.h"
-#include "tests/MemoryFields.h"
+#include "tests/Calculation.h"
 #include "host/WindowBuilder.h"
 #include "ui/Form1.h"
 

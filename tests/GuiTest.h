@@ -5,9 +5,12 @@
 #pragma once
 
 #include "calc/Dimensions.h"
+#include "calc/Module1.h"
 #include "host/Application.h"
 #include "host/Text.h"
+#include "host/WindowBuilder.h"
 #include "host/core/Conversions.h"
+#include "ui/Form1.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -20,6 +23,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 // GUI tests run inside the program's own application object. Their expected
 // results are written with a decimal point, whatever the machine's locale;
@@ -102,6 +107,55 @@ inline void closeAllWindows()
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close();
 }
+
+// For tests of the windows: the main window built afresh for each test,
+// shown and active, with no frequency computed yet; every window that the
+// test opened is closed after it.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Module1::Frequency = 0.0f;
+        main_ = HostRuntime::buildWindow(Form1::Description);
+        main_->show();
+        main_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    }
+    void cleanup()
+    {
+        closeAllWindows();
+        main_.reset();
+    }
+
+protected:
+    static void click(const QWidget& window, const char* name)
+    {
+        QTest::mouseClick(&control(window, name), Qt::LeftButton);
+    }
+    void click(const char* name) const { click(*main_, name); }
+    // Replaces what a text box of the main window holds, as a user types.
+    void type(const char* field, const QString& text) const
+    {
+        auto& box = control<QLineEdit>(*main_, field);
+        box.selectAll();
+        QTest::keyClicks(&box, text);
+    }
+    QStringList outputs() const { return outputsOf(*main_); }
+    // Opens a window by its button in the main window: the one window of
+    // that name.
+    QWidget& open(const char* button, const char* window) const
+    {
+        click(button);
+        const QList<QWidget*> shown = windowsNamed(window);
+        if (shown.size() != 1)
+            qFatal("%lld windows named %s", static_cast<long long>(shown.size()), window);
+        return *shown.first();
+    }
+
+    std::unique_ptr<QWidget> main_;
+};
 
 // Whether the program hands pages to the desktop's opener, xdg-open. Not on
 // Windows, whose desktop is asked directly; nor under user-mode emulation of

@@ -4,6 +4,7 @@
 
 #include "host/core/Conversions.h"
 #include "host/core/RuntimeError.h"
+#include "tests/Calculation.h"
 
 #include <QTest>
 
@@ -16,38 +17,11 @@ using HostRuntime::ErrorKind;
 
 Q_DECLARE_METATYPE(std::optional<ErrorKind>)
 
-namespace {
-
-// Sets the locale's decimal separator for one test and restores it after.
-class ScopedSeparator {
-public:
-    explicit ScopedSeparator(const QString& separator)
-        : saved_(HostRuntime::decimalSeparator())
-    {
-        HostRuntime::setDecimalSeparator(separator.toStdString());
-    }
-    ~ScopedSeparator() { HostRuntime::setDecimalSeparator(saved_); }
-
-private:
-    std::string saved_;
-};
-
-std::optional<ErrorKind> errorOf(const auto& operation)
-{
-    try {
-        operation();
-    } catch (const HostRuntime::RuntimeError& error) {
-        return error.kind();
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 class ConversionsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { HostRuntime::setDecimalSeparator("."); }
     void textToSingle_data();
     void textToSingle();
     void doubleToText_data();
@@ -127,9 +101,10 @@ void ConversionsTest::textToSingle()
     QFETCH(float, expected);
     QFETCH(std::optional<ErrorKind>, error);
 
-    const ScopedSeparator locale(separator);
+    HostRuntime::setDecimalSeparator(separator.toStdString());
     float value = 0.0f;
-    QCOMPARE(errorOf([&] { value = HostRuntime::toSingle(text.toStdString()); }), error);
+    const auto raised = raisedBy([&] { value = HostRuntime::toSingle(text.toStdString()); });
+    QCOMPARE(raised ? std::optional(raised->kind()) : std::nullopt, error);
     if (!error)
         QCOMPARE(std::bit_cast<quint32>(value), std::bit_cast<quint32>(expected));
 }
@@ -175,9 +150,10 @@ void ConversionsTest::doubleToText()
     QFETCH(QString, expected);
     QFETCH(std::optional<ErrorKind>, error);
 
-    const ScopedSeparator locale(separator);
+    HostRuntime::setDecimalSeparator(separator.toStdString());
     std::string text;
-    QCOMPARE(errorOf([&] { text = HostRuntime::doubleToText(value); }), error);
+    const auto raised = raisedBy([&] { text = HostRuntime::doubleToText(value); });
+    QCOMPARE(raised ? std::optional(raised->kind()) : std::nullopt, error);
     QCOMPARE(QString::fromStdString(text), expected);
 }
 

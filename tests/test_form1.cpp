@@ -4,6 +4,7 @@
 
 #include "calc/Module1.h"
 #include "host/WindowBuilder.h"
+#include "tests/Calculation.h"
 #include "tests/GuiTest.h"
 #include "ui/Fold.h"
 #include "ui/Form1.h"
@@ -18,13 +19,10 @@
 
 #include <memory>
 
-class Form1Test : public QObject {
+class Form1Test : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { window_.reset(); }
-
     void overlapsAreAsDesigned();
     void initialTexts_data();
     void initialTexts();
@@ -40,28 +38,10 @@ private slots:
     void resizingMovesNothing();
     void textsStayInsideTheirBoxes();
 
-private:
-    void type(const char* field, const QString& text);
-    void click(const char* button) { QTest::mouseClick(&control(*window_, button), Qt::LeftButton); }
-    QStringList outputs() const { return outputsOf(*window_); }
-
-    std::unique_ptr<QWidget> window_;
 };
 
-void Form1Test::init()
-{
-    Module1::Frequency = 0.0f;
-    window_ = HostRuntime::buildWindow(Form1::Description);
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void Form1Test::type(const char* field, const QString& text)
-{
-    auto& box = control<QLineEdit>(*window_, field);
-    box.selectAll();
-    QTest::keyClicks(&box, text);
+namespace {
+const QStringList At300MHz(CentimetresAt300MHz.begin(), CentimetresAt300MHz.end());
 }
 
 void Form1Test::overlapsAreAsDesigned()
@@ -70,7 +50,7 @@ void Form1Test::overlapsAreAsDesigned()
     // calculator column; nothing else overlaps. In twips: Text2 by 255,
     // Text8 by 135, Command1 and Text4 by 15.
     const QMap<QString, int> expected{{"Text2", 17}, {"Text8", 9}, {"Command1", 1}, {"Text4", 1}};
-    const QList<QWidget*> controls = window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> controls = main_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), 23);
     for (QWidget* first : controls)
         for (QWidget* second : controls) {
@@ -83,16 +63,16 @@ void Form1Test::overlapsAreAsDesigned()
             QCOMPARE(width, historyPair ? expected.value(other) : 0);
         }
     // The column stays readable: its controls stand in front of the history.
-    const auto& history = control(*window_, "Text17");
+    const auto& history = control(*main_, "Text17");
     for (const QString& name : expected.keys()) {
-        const auto& front = control(*window_, qPrintable(name));
+        const auto& front = control(*main_, qPrintable(name));
         const QPoint inOverlap = front.geometry().topLeft() + QPoint(0, front.height() / 2);
-        QWidget* shown = window_->childAt(inOverlap);
+        QWidget* shown = main_->childAt(inOverlap);
         QVERIFY2(shown == &front || front.isAncestorOf(shown), qPrintable(name));
         QVERIFY(history.geometry().contains(inOverlap));
     }
-    QCOMPARE(control(*window_, "Text16").geometry().bottom() + 1, 7095 / 15);
-    QCOMPARE(window_->size(), QSize(9885 / 15, 7095 / 15));
+    QCOMPARE(control(*main_, "Text16").geometry().bottom() + 1, 7095 / 15);
+    QCOMPARE(main_->size(), QSize(9885 / 15, 7095 / 15));
 }
 
 void Form1Test::initialTexts_data()
@@ -118,11 +98,11 @@ void Form1Test::initialTexts()
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(int, fontPixels);
-    QCOMPARE(window_->objectName(), "Form1");
-    QCOMPARE(control(*window_, qPrintable(name)).font().pixelSize(), fontPixels);
-    QCOMPARE(window_->windowTitle(), "VEVUZORO(tm)");
-    QCOMPARE(control<QLineEdit>(*window_, qPrintable(name)).text(), text);
-    QCOMPARE(control<QPlainTextEdit>(*window_, "Text8").toPlainText(), "DRIVEN ELEMENT LENGTH\nCENTER TO TIP\n");
+    QCOMPARE(main_->objectName(), "Form1");
+    QCOMPARE(control(*main_, qPrintable(name)).font().pixelSize(), fontPixels);
+    QCOMPARE(main_->windowTitle(), "VEVUZORO(tm)");
+    QCOMPARE(control<QLineEdit>(*main_, qPrintable(name)).text(), text);
+    QCOMPARE(control<QPlainTextEdit>(*main_, "Text8").toPlainText(), "DRIVEN ELEMENT LENGTH\nCENTER TO TIP\n");
 }
 
 void Form1Test::tabOrderStartsAtTheTitle()
@@ -158,7 +138,7 @@ void Form1Test::enterPressesOnlyTheFocusedButton()
     QFETCH(QString, spacing);
     ErrorReports reports;
     type("Text3", "300");
-    QWidget& focused = control(*window_, qPrintable(focus));
+    QWidget& focused = control(*main_, qPrintable(focus));
     focused.setFocus();
     const auto key = modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return;
     QTest::keyClick(&focused, key, modifiers);
@@ -172,9 +152,9 @@ void Form1Test::unitButtonsReplaceEveryResult()
     type("Text3", "300");
     click("Command1");
     QCOMPARE(outputs().first(), "5.05236220472441");
-    QCOMPARE(control<QLineEdit>(*window_, "Text5").cursorPosition(), 0);
+    QCOMPARE(control<QLineEdit>(*main_, "Text5").cursorPosition(), 0);
     click("Command2");
-    QCOMPARE(outputs(), (QStringList{"12.833", "104.68", "18.33", "3.97", "7.28", "8.27"}));
+    QCOMPARE(outputs(), At300MHz);
 }
 
 void Form1Test::otherBoxesHaveNoInfluence()
@@ -183,9 +163,9 @@ void Form1Test::otherBoxesHaveNoInfluence()
         type(box, "typed");
     type("Text3", "300");
     click("Command2");
-    QCOMPARE(outputs(), (QStringList{"12.833", "104.68", "18.33", "3.97", "7.28", "8.27"}));
+    QCOMPARE(outputs(), At300MHz);
     // What was typed into a caption stays.
-    QCOMPARE(control<QLineEdit>(*window_, "Text2").text(), "typed");
+    QCOMPARE(control<QLineEdit>(*main_, "Text2").text(), "typed");
 }
 
 void Form1Test::errorsAreReportedAndTheProgramGoesOn_data()
@@ -209,7 +189,7 @@ void Form1Test::errorsAreReportedAndTheProgramGoesOn()
     Module1::Frequency = 14.2f;
     if (!input.isEmpty())
         type("Text3", input);
-    const QString typed = control<QLineEdit>(*window_, "Text3").text();
+    const QString typed = control<QLineEdit>(*main_, "Text3").text();
     ErrorReports reports;
     for (const char* button : {"Command1", "Command2"}) {
         click(button);
@@ -219,12 +199,12 @@ void Form1Test::errorsAreReportedAndTheProgramGoesOn()
     QCOMPARE(reports.names, QStringList(2, error));
     QVERIFY2(reports.explanations.first().contains(report), qPrintable(reports.explanations.first()));
     QVERIFY(reports.explanations.first().endsWith("and try again."));
-    QCOMPARE(control<QLineEdit>(*window_, "Text3").text(), typed);
+    QCOMPARE(control<QLineEdit>(*main_, "Text3").text(), typed);
 
     type("Text3", "300");
     click("Command2");
     QCOMPARE(outputs().first(), "12.833");
-    QVERIFY(window_->isVisible());
+    QVERIFY(main_->isVisible());
 }
 
 void Form1Test::longPastesAreHeldWhole_data()
@@ -240,7 +220,7 @@ void Form1Test::longPastesAreHeldWhole()
     QFETCH(QString, pasted);
     QFETCH(QString, spacing);
     QGuiApplication::clipboard()->setText(pasted);
-    auto& input = control<QLineEdit>(*window_, "Text3");
+    auto& input = control<QLineEdit>(*main_, "Text3");
     QTest::keyClick(&input, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&input, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(input.text(), pasted);
@@ -252,12 +232,12 @@ void Form1Test::longPastesAreHeldWhole()
 
 void Form1Test::resizingMovesNothing()
 {
-    const QRect before = control(*window_, "Text16").geometry();
-    window_->resize(300, 200);
-    QCOMPARE(control(*window_, "Text16").geometry(), before);
-    QVERIFY(!control(*window_, "Text16").visibleRegion().boundingRect().isValid());
-    window_->resize(1200, 900);
-    QCOMPARE(control(*window_, "Text16").geometry(), before);
+    const QRect before = control(*main_, "Text16").geometry();
+    main_->resize(300, 200);
+    QCOMPARE(control(*main_, "Text16").geometry(), before);
+    QVERIFY(!control(*main_, "Text16").visibleRegion().boundingRect().isValid());
+    main_->resize(1200, 900);
+    QCOMPARE(control(*main_, "Text16").geometry(), before);
 }
 
 namespace {
@@ -311,7 +291,7 @@ QStringList misfits(const QWidget& window)
 // Run also with QT_SCALE_FACTOR 1.25, 1.5 and 2: the windows scale as a whole.
 void Form1Test::textsStayInsideTheirBoxes()
 {
-    QStringList found = misfits(*window_);
+    QStringList found = misfits(*main_);
     for (const auto* description : {&Fold::Description, &web::Description}) {
         const std::unique_ptr<QWidget> other = HostRuntime::buildWindow(*description);
         other->show();
@@ -320,15 +300,15 @@ void Form1Test::textsStayInsideTheirBoxes()
     }
     QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     // Pictures and the pointer come from their fine drawings on dense screens.
-    const qreal ratio = window_->devicePixelRatioF();
-    const auto& picture = control<QLabel>(*window_, "Picture1");
+    const qreal ratio = main_->devicePixelRatioF();
+    const auto& picture = control<QLabel>(*main_, "Picture1");
     QVERIFY(picture.contentsRect().contains(QRect(picture.contentsRect().topLeft(), QSize(195, 343))));
     QCOMPARE(picture.pixmap().deviceIndependentSize().toSize(), QSize(195, 343));
     QCOMPARE(picture.pixmap().devicePixelRatio(), ratio);
     // Its hot spot as the X server shows it: test_real_input.
     const QPixmap pointer = control(*HostRuntime::buildWindow(web::Description), "lblWebPage").cursor().pixmap();
     QCOMPARE(pointer.size(), (QSizeF(32, 32) * ratio).toSize());
-    QCOMPARE(window_->grab().size(), window_->size() * ratio);
+    QCOMPARE(main_->grab().size(), main_->size() * ratio);
 }
 
 KARVEL_GUI_TEST_MAIN(Form1Test)

@@ -4,11 +4,8 @@
 
 #include "calc/Dimensions.h"
 #include "calc/Module1.h"
-#include "host/core/RuntimeError.h"
-#include "host/WindowBuilder.h"
 #include "tests/GuiTest.h"
-#include "tests/MemoryFields.h"
-#include "ui/Form1.h"
+#include "tests/Calculation.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -17,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 
-#include <memory>
 #include <optional>
 
 namespace {
@@ -29,12 +25,10 @@ std::optional<QStringList> resultsFor(const QString& input, LengthUnit unit)
     const float frequency = Module1::Frequency;
     MemoryFields fields(input.toStdString());
     std::optional<QStringList> results;
-    try {
-        CalculateDimensions(unit, fields);
+    if (!raisedBy([&] { CalculateDimensions(unit, fields); })) {
         results = QStringList();
-        for (const QString& name : OutputFields)
-            *results << QString::fromStdString(fields.text(name.toStdString()));
-    } catch (const HostRuntime::RuntimeError&) {
+        for (const std::string& text : fields.outputs())
+            *results << QString::fromStdString(text);
     }
     Module1::Frequency = frequency;
     return results;
@@ -71,38 +65,21 @@ void typeText(QWidget* box, const QString& text)
 
 } // namespace
 
-class RobustnessTest : public QObject {
+class RobustnessTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void randomUse();
     void memoryStaysFlatOverManyClicks();
 
 private:
-    QStringList outputs() const { return outputsOf(*main_); }
     QString randomText();
     QString longText();
     QWidget* randomTextBox();
     void randomStep();
 
-    std::unique_ptr<QWidget> main_;
     QRandomGenerator random_;
 };
-
-void RobustnessTest::init()
-{
-    main_ = HostRuntime::buildWindow(Form1::Description);
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
-}
-
-void RobustnessTest::cleanup()
-{
-    closeAllWindows();
-    main_.reset();
-}
 
 // Numbers of every form the input takes, and text that is none.
 QString RobustnessTest::randomText()
@@ -150,8 +127,7 @@ void RobustnessTest::randomStep()
     case 0:
     case 1: {
         static const QStringList buttons{"Command1", "Command2", "Command3", "Command5"};
-        QTest::mouseClick(&control(*main_, qPrintable(buttons[random_.bounded(buttons.size())])),
-                          Qt::LeftButton);
+        click(qPrintable(buttons[random_.bounded(buttons.size())]));
         break;
     }
     case 2: {
@@ -179,7 +155,7 @@ void RobustnessTest::randomStep()
     case 5:
         for (QWidget* window : windowsNamed("web"))
             if (window->isVisible())
-                QTest::mouseClick(&control(*window, "lblWebPage"), Qt::LeftButton);
+                click(*window, "lblWebPage");
         break;
     case 6:
         for (QWidget* window : QApplication::topLevelWidgets())

@@ -3,8 +3,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "host/Events.h"
-#include "host/WindowBuilder.h"
-#include "host/WindowFields.h"
 #include "Product.h"
 #include "tests/GuiTest.h"
 #include "ui/Fold.h"
@@ -19,20 +17,16 @@
 #include <QUrl>
 
 #include <functional>
-#include <memory>
 #include <new>
 #include <stdexcept>
 
 Q_DECLARE_METATYPE(QAccessible::Role)
 Q_DECLARE_METATYPE(const HostRuntime::WindowDescription*)
 
-class WindowsTest : public QObject {
+class WindowsTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void secondaryWindowsOpenOnce_data();
     void secondaryWindowsOpenOnce();
     void detailsReopenAfresh();
@@ -60,57 +54,38 @@ private slots:
     void exitEndsEverything();
 
 private:
-    QWidget& open(const char* button, const char* window);
-    void click(const QWidget& window, const char* name) { QTest::mouseClick(&control(window, name), Qt::LeftButton); }
-
-    std::unique_ptr<QWidget> main_;
+    // Opens the details window by GAMMA DETAILS or the link window by WEBSITE.
+    QWidget& openBy(const QString& button)
+    {
+        return open(qPrintable(button), button == "Command5" ? "Fold" : "web");
+    }
 };
 
-void WindowsTest::init()
-{
-    main_ = HostRuntime::buildWindow(Form1::Description);
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
-}
-
-void WindowsTest::cleanup()
-{
-    closeAllWindows();
-    main_.reset();
-}
-
-QWidget& WindowsTest::open(const char* button, const char* window)
-{
-    click(*main_, button);
-    const QList<QWidget*> shown = windowsNamed(window);
-    if (shown.size() != 1)
-        qFatal("%lld windows named %s", static_cast<long long>(shown.size()), window);
-    return *shown.first();
+namespace {
+const QString WebPage = HostRuntime::toQString(Product::WebPage);
 }
 
 void WindowsTest::secondaryWindowsOpenOnce_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("clientSize");
     QTest::addColumn<QPoint>("clientPosition"); // none: where the window system puts it
     QTest::addColumn<bool>("fixedSize");         // then without a maximize button
-    QTest::newRow("details") << "Command5" << "Fold" << "Form2" << QSize(8100 / 15, 5940 / 15) << QPoint() << false;
-    QTest::newRow("link") << "Command3" << "web" << "Web Page Link" << QSize(3315 / 15, 1845 / 15)
+    QTest::newRow("details") << "Command5" << "Form2" << QSize(8100 / 15, 5940 / 15) << QPoint() << false;
+    QTest::newRow("link") << "Command3" << "Web Page Link" << QSize(3315 / 15, 1845 / 15)
                           << QPoint(2130 / 15, 1695 / 15) << true;
 }
 
 void WindowsTest::secondaryWindowsOpenOnce()
 {
     QFETCH(QString, button);
-    QFETCH(QString, window);
     QFETCH(QString, caption);
     QFETCH(QSize, clientSize);
     QFETCH(QPoint, clientPosition);
     QFETCH(bool, fixedSize);
 
-    QWidget& first = open(qPrintable(button), qPrintable(window));
+    QWidget& first = openBy(button);
     QVERIFY(QTest::qWaitForWindowActive(&first));
     QCOMPARE(first.windowTitle(), caption);
     QCOMPARE(first.size(), clientSize);
@@ -122,7 +97,7 @@ void WindowsTest::secondaryWindowsOpenOnce()
     main_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main_.get()));
 
-    QWidget& second = open(qPrintable(button), qPrintable(window));
+    QWidget& second = openBy(button);
     QCOMPARE(&second, &first);
     QVERIFY(QTest::qWaitForWindowActive(&second));
     QVERIFY(main_->isVisible());
@@ -146,9 +121,8 @@ void WindowsTest::calculationRunsBesideOpenWindows()
 {
     open("Command5", "Fold");
     open("Command3", "web");
-    auto& input = control<QLineEdit>(*main_, "Text3");
-    input.setText("300");
-    click(*main_, "Command2");
+    type("Text3", "300");
+    click("Command2");
     QCOMPARE(control<QLineEdit>(*main_, "Text16").text(), "8.27");
 }
 
@@ -159,12 +133,12 @@ void WindowsTest::textsHaveTheirLineStructure_data()
     QTest::addColumn<int>("lines");
     QTest::addColumn<int>("shortest");
     QTest::addColumn<int>("longest");
-    QTest::addColumn<int>("characters");
+    QTest::addColumn<int>("characters"); // as the box holds them, each line ended by one character
     // The building notes' last line is padded to 74 characters and followed
     // by a line of three spaces, which is not counted among the lines.
-    QTest::newRow("history") << "Form1" << "Text17" << 27 << 39 << 52 << 1258;
-    QTest::newRow("notes") << "Fold" << "Text1" << 22 << 47 << 54 << 1175;
-    QTest::newRow("disclaimer") << "Fold" << "Text2" << 4 << 94 << 112 << 413;
+    QTest::newRow("history") << "Form1" << "Text17" << 27 << 39 << 52 << 1231;
+    QTest::newRow("notes") << "Fold" << "Text1" << 22 << 47 << 54 << 1152;
+    QTest::newRow("disclaimer") << "Fold" << "Text2" << 4 << 94 << 112 << 409;
 }
 
 void WindowsTest::textsHaveTheirLineStructure()
@@ -177,9 +151,9 @@ void WindowsTest::textsHaveTheirLineStructure()
     QFETCH(int, characters);
 
     QWidget& holder = window == "Form1" ? *main_ : open("Command5", "Fold");
-    const QString text = QString::fromStdString(HostRuntime::WindowFields(holder).text(box.toStdString()));
-    QVERIFY(text.endsWith("\r\n"));
-    QStringList split = text.split("\r\n");
+    const QString text = control<QPlainTextEdit>(holder, qPrintable(box)).toPlainText();
+    QVERIFY(text.endsWith('\n'));
+    QStringList split = text.split('\n');
     split.removeLast();
     if (box == "Text1") {
         QCOMPARE(split.takeLast(), "   ");
@@ -198,11 +172,11 @@ void WindowsTest::linkOpensThePageOncePerClick()
 {
     StandInBrowser browser;
     QWidget& link = open("Command3", "web");
-    QCOMPARE(control<QLabel>(link, "lblWebPage").text(), QString::fromUtf8(Product::WebPage.data()));
+    QCOMPARE(control<QLabel>(link, "lblWebPage").text(), WebPage);
     QVERIFY(!control<QLabel>(link, "lblWebPage").text().endsWith('/'));
     for (int clicks = 1; clicks <= 3; ++clicks)
         click(link, "lblWebPage");
-    const QUrl page(QString::fromUtf8(Product::WebPage.data()) + "/");
+    const QUrl page(WebPage + "/");
     QTRY_COMPARE(browser.opened(), QList<QUrl>(3, page));
 
     // A double-click as the window system delivers it: two presses in quick
@@ -268,9 +242,9 @@ void WindowsTest::unexpectedExceptionsAreReported()
     QCOMPARE(reports.names, QStringList{"Internal error"});
     QVERIFY2(reports.explanations.value(0).contains(said), qPrintable(reports.explanations.value(0)));
     control<QLineEdit>(*main_, "Text3").setText("14.2");
-    click(*main_, "Command2");
+    click("Command2");
     QCOMPARE(reports.names.size(), 1);
-    QCOMPARE(outputsOf(*main_).first(), "271.119721951548");
+    QCOMPARE(outputs().first(), "271.119721951548");
 }
 
 void WindowsTest::failuresAreReported()
@@ -284,7 +258,7 @@ void WindowsTest::failuresAreReported()
         QSKIP("no desktop opener runs here");
     const StandInBrowser standIn(browser);
     ErrorReports reports;
-    QWidget& window = opener.isEmpty() ? *main_ : open(qPrintable(opener), "web");
+    QWidget& window = opener.isEmpty() ? *main_ : openBy(opener);
     QWidget& pressed = control(window, qPrintable(name));
     if (assistive) {
         // A screen reader waits for the action's answer: it comes before the report.
@@ -296,7 +270,7 @@ void WindowsTest::failuresAreReported()
     }
     QTRY_COMPARE(reports.names, QStringList{error});
     if (name == "lblWebPage")
-        QVERIFY(reports.explanations.first().contains(QString::fromUtf8(Product::WebPage.data()) + "/"));
+        QVERIFY(reports.explanations.first().contains(WebPage + "/"));
     if (browser > 0)
         QVERIFY(reports.explanations.first().contains("xdg-open ended with exit status 3"));
     QVERIFY(window.isVisible());
@@ -347,7 +321,7 @@ void WindowsTest::assistiveTechnologyNames_data()
     QTest::newRow("drawing") << "" << "Picture1" << QAccessible::Graphic << "Antenna drawing" << true;
     QTest::newRow("diagram") << "Command5" << "Picture1" << QAccessible::Graphic << "Folded section diagram" << true;
     QTest::newRow("link") << "Command3" << "lblWebPage" << QAccessible::Link
-                          << QString::fromUtf8(Product::WebPage.data()) << true;
+                          << WebPage << true;
     // A window is named by its caption; the link window, where nothing takes
     // the focus, also says what it holds.
     QTest::newRow("main window") << "" << "Form1" << QAccessible::Window << "VEVUZORO(tm)" << false;
@@ -362,7 +336,7 @@ void WindowsTest::assistiveTechnologyNames()
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, accessibleName);
     QFETCH(bool, described);
-    QWidget& window = button.isEmpty() ? *main_ : open(qPrintable(button), button == "Command5" ? "Fold" : "web");
+    QWidget& window = button.isEmpty() ? *main_ : openBy(button);
     const bool isWindow = name == window.objectName();
     QAccessibleInterface* accessible
         = QAccessible::queryAccessibleInterface(isWindow ? &window : &control(window, qPrintable(name)));
@@ -387,7 +361,7 @@ void WindowsTest::resultsSayTheirUnit()
     QFETCH(QString, unit);
     control<QLineEdit>(*main_, "Text3").setText("14.2");
     for (const QString& button : buttons)
-        click(*main_, qPrintable(button));
+        click(qPrintable(button));
     for (const QString& field : OutputFields) {
         const QString description = control(*main_, qPrintable(field)).accessibleDescription();
         QVERIFY2(description.startsWith(unit), qPrintable(field + ": " + description));
@@ -439,10 +413,10 @@ void WindowsTest::assistiveTreeFollowsTabOrder()
 {
     QFETCH(QString, button);
     QFETCH(const HostRuntime::WindowDescription*, description);
-    QWidget& window = button.isEmpty() ? *main_ : open(qPrintable(button), button == "Command5" ? "Fold" : "web");
+    QWidget& window = button.isEmpty() ? *main_ : openBy(button);
     QStringList tabOrder;
     for (const HostRuntime::ControlDescription& control : description->controls)
-        tabOrder << QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
+        tabOrder << HostRuntime::toQString(control.name);
     QStringList tree;
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
     for (int index = 0; index < accessible->childCount(); ++index) {
@@ -511,7 +485,7 @@ void WindowsTest::exitEndsEverything()
 {
     open("Command5", "Fold");
     open("Command3", "web");
-    QTimer::singleShot(0, this, [this] { click(*main_, "Command4"); });
+    QTimer::singleShot(0, this, [this] { click("Command4"); });
     QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
     QCOMPARE(QCoreApplication::exec(), 0);
     for (QWidget* window : QApplication::topLevelWidgets())

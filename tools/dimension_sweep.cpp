@@ -7,7 +7,7 @@
 // edges of the conversions and the calculation (errors by kind and
 // message). Builds for other processors must print the same bytes:
 //   dimension_sweep > sweep.txt
-#include "tests/MemoryFields.h"
+#include "tests/Calculation.h"
 
 #include <cstdio>
 #include <string>
@@ -20,13 +20,11 @@ void printDimensions(const std::string& input)
         MemoryFields fields(input);
         std::string line;
         line.append("\"").append(input).append("\" ").append(name).append(":");
-        try {
-            CalculateDimensions(unit, fields);
-            for (const Dimension& dimension : DimensionTable)
-                line.append(" ").append(fields.text(dimension.outputField));
-        } catch (const HostRuntime::RuntimeError& error) {
-            line.append(" ").append(error.name()).append(": ").append(error.detail());
-        }
+        if (const auto error = raisedBy([&] { CalculateDimensions(unit, fields); }))
+            line.append(" ").append(error->name()).append(": ").append(error->detail());
+        else
+            for (const std::string& result : fields.outputs())
+                line.append(" ").append(result);
         std::puts(line.c_str());
     }
 }
