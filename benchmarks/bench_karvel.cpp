@@ -9,10 +9,10 @@
 #include "calc/Dimensions.h"
 #include "host/Application.h"
 #include "host/core/Conversions.h"
-#include "host/Text.h"
 #include "host/core/Fields.h"
-#include "tests/Calculation.h"
+#include "host/Text.h"
 #include "host/WindowBuilder.h"
+#include "tests/Calculation.h"
 #include "ui/Form1.h"
 
 #include <QElapsedTimer>
@@ -53,27 +53,21 @@ private slots:
 void Benchmarks::calculation()
 {
     MemoryFields fields("14.2");
-    QBENCHMARK {
-        CalculateDimensions(LengthUnit::Centimetre, fields);
-    }
+    QBENCHMARK { CalculateDimensions(LengthUnit::Centimetre, fields); }
     QCOMPARE(fields.text(ElementSpacing.outputField), "271.119721951548");
 }
 
 void Benchmarks::textToSingle()
 {
     float value = 0;
-    QBENCHMARK {
-        value = HostRuntime::toSingle("14.2");
-    }
+    QBENCHMARK { value = HostRuntime::toSingle("14.2"); }
     QCOMPARE(value, 14.2f);
 }
 
 void Benchmarks::doubleToText()
 {
     std::string text;
-    QBENCHMARK {
-        text = HostRuntime::doubleToText(271.1197219515484);
-    }
+    QBENCHMARK { text = HostRuntime::doubleToText(271.1197219515484); }
     QCOMPARE(text, "271.119721951548");
 }
 
@@ -92,10 +86,8 @@ void Benchmarks::clickToSixResults()
         QWidget* button = window->findChild<QWidget*>(click % 2 ? "Command2" : "Command1");
         const QPointF centre = QRectF(button->rect()).center();
         const QPointF global = button->mapToGlobal(centre);
-        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         window->repaint();
         QElapsedTimer clock;
         clock.start();
@@ -115,7 +107,8 @@ void Benchmarks::centimetreClickWithPainting()
     const std::unique_ptr<QWidget> window = mainWindowFor14_2();
     auto* result = window->findChild<QLineEdit*>(HostRuntime::toQString(SideC.outputField));
     QWidget* button = window->findChild<QWidget*>("Command2");
-    QBENCHMARK {
+    QBENCHMARK
+    {
         result->setText(QString());
         QTest::mouseClick(button, Qt::LeftButton);
     }

@@ -29,8 +29,8 @@ void CalculateDimensions(LengthUnit unit, HostRuntime::Fields& fields)
         // Recomputed for every row: nothing but the frequency carries over.
         const double wavelength = arithmetic.divide(SpeedOfLight, Module1::Frequency);
         arithmetic.check(input); // the divisor is the frequency as typed
-        double length = arithmetic.multiply(
-            arithmetic.multiply(wavelength, dimension.wavelengthFraction), CentimetresPerMetre);
+        double length =
+            arithmetic.multiply(arithmetic.multiply(wavelength, dimension.wavelengthFraction), CentimetresPerMetre);
         if (unit == LengthUnit::Inch)
             length = arithmetic.divide(length, CentimetresPerInch);
         arithmetic.check();

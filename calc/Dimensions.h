@@ -15,7 +15,7 @@ enum class LengthUnit { Inch, Centimetre };
 
 // One construction dimension: a fixed fraction of the free-space wavelength.
 struct Dimension {
-    std::string_view caption;     // its caption box's text, lines ended by CR LF where it has two
+    std::string_view caption; // its caption box's text, lines ended by CR LF where it has two
     double wavelengthFraction;
     std::string_view outputField; // control name of the main window's field
 };

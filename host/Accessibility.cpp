@@ -67,9 +67,8 @@ private:
         for (QObject* object : widget()->children())
             if (auto* control = qobject_cast<QWidget*>(object); control && !control->isWindow())
                 found.append(control);
-        std::ranges::stable_sort(found, {}, [](const QWidget* control) {
-            return control->property(PresentationOrder).toInt();
-        });
+        std::ranges::stable_sort(found, {},
+                                 [](const QWidget* control) { return control->property(PresentationOrder).toInt(); });
         return found;
     }
 };
@@ -87,15 +86,9 @@ QAccessibleInterface* programInterface(const QString&, QObject* object)
 
 } // namespace
 
-void presentToAssistiveTechnology()
-{
-    QAccessible::installFactory(programInterface);
-}
+void presentToAssistiveTechnology() { QAccessible::installFactory(programInterface); }
 
-void setPresentationOrder(QWidget& control, int tabIndex)
-{
-    control.setProperty(PresentationOrder, tabIndex);
-}
+void setPresentationOrder(QWidget& control, int tabIndex) { control.setProperty(PresentationOrder, tabIndex); }
 
 void describeControl(QWidget& window, std::string_view control, std::string_view description)
 {

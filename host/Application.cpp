@@ -14,8 +14,8 @@
 #include <QLocale>
 
 #ifdef Q_OS_WASM
-#include <QScreen>
 #include <emscripten/val.h>
+#include <QScreen>
 
 #include <algorithm>
 #include <string>
@@ -47,9 +47,7 @@ void showAtItsSize(QWidget& window)
 
 } // namespace
 
-Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv)
-    , face_(loadClassicFace())
+Application::Application(int& argc, char** argv) : QApplication(argc, argv), face_(loadClassicFace())
 {
     setApplicationName(toQString(Product::Name));
     setApplicationVersion(toQString(Product::Version));

@@ -19,8 +19,8 @@ namespace {
 
 RuntimeError internalError(const std::string& what)
 {
-    return RuntimeError(ErrorKind::Internal, "The program stopped what it was doing at an exception it did not expect: "
-                                                 + what + ".");
+    return RuntimeError(ErrorKind::Internal,
+                        "The program stopped what it was doing at an exception it did not expect: " + what + ".");
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 
 #include "host/Launch.h"
 
+#include "host/core/RuntimeError.h"
 #include "host/Events.h"
 #include "host/Text.h"
-#include "host/core/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -24,8 +24,9 @@ constexpr std::string_view OpenInBrowser = "start.exe ";
 
 RuntimeError pageNotOpened(const QUrl& page, const QString& why = {})
 {
-    return RuntimeError(ErrorKind::PageNotOpened, "The page " + page.toString().toStdString() + " could not be opened"
-                                                      + (why.isEmpty() ? "" : ": " + why.toStdString()) + ".");
+    return RuntimeError(ErrorKind::PageNotOpened,
+                        "The page " + page.toString().toStdString() + " could not be opened"
+                            + (why.isEmpty() ? "" : ": " + why.toStdString()) + ".");
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
@@ -37,9 +38,7 @@ constexpr auto DesktopOpener = "xdg-open";
 // when it ends, in the same way as an error of a handler.
 class PageOpening : public QProcess {
 public:
-    PageOpening(const QString& opener, const QUrl& page)
-        : QProcess(QCoreApplication::instance())
-        , page_(page)
+    PageOpening(const QString& opener, const QUrl& page) : QProcess(QCoreApplication::instance()), page_(page)
     {
         setProgram(opener);
         setArguments({page.toString()});
@@ -52,8 +51,8 @@ public:
                 if (status != QProcess::NormalExit)
                     throw pageNotOpened(page_, QString(DesktopOpener) + " ended abnormally");
                 if (exitCode != 0)
-                    throw pageNotOpened(page_, QString(DesktopOpener) + " ended with exit status "
-                                                   + QString::number(exitCode));
+                    throw pageNotOpened(
+                        page_, QString(DesktopOpener) + " ended with exit status " + QString::number(exitCode));
             });
         });
     }

@@ -8,8 +8,7 @@
 
 namespace HostRuntime {
 
-PushButton::PushButton(const QString& text, QWidget* parent)
-    : QPushButton(text, parent)
+PushButton::PushButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
     setAutoDefault(false);
     setDefault(false);

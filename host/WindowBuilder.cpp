@@ -137,8 +137,8 @@ QWidget* buildControl(const ControlDescription& control, QWidget& window, const 
     if (control.kind == ControlKind::TextBox || control.kind == ControlKind::MultiLineTextBox)
         colourTextBox(*widget, control, windowBackground);
     // Pictures and labels have nothing to do with the keyboard.
-    const bool takesFocus = control.kind == ControlKind::TextBox
-        || control.kind == ControlKind::MultiLineTextBox || control.kind == ControlKind::Button;
+    const bool takesFocus = control.kind == ControlKind::TextBox || control.kind == ControlKind::MultiLineTextBox
+        || control.kind == ControlKind::Button;
     widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     widget->setAccessibleName(asOneLine(control.accessibleName));
     widget->setAccessibleDescription(toQString(control.accessibleDescription));
@@ -159,8 +159,7 @@ void placeWindow(QWidget& window, const WindowDescription& description)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (description.clientPosition) {
         const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
-        const QPoint offset(toPixels(description.clientPosition->first),
-                            toPixels(description.clientPosition->second));
+        const QPoint offset(toPixels(description.clientPosition->first), toPixels(description.clientPosition->second));
         window.setGeometry(QRect(screenOrigin + offset, clientSize));
     } else {
         window.resize(clientSize);

@@ -76,7 +76,7 @@ struct ControlDescription {
     // For assistive technology; nothing a sighted user sees.
     std::string_view accessibleName = {};
     std::string_view accessibleDescription = {};
-    bool link = false; // a label that assistive technology presents as a link
+    bool link = false;              // a label that assistive technology presents as a link
     ClickHandler onClick = nullptr; // buttons and labels
 };
 

@@ -17,8 +17,7 @@ QLineEdit& findTextBox(QWidget& window, std::string_view control)
 {
     auto* box = window.findChild<QLineEdit*>(toQString(control), Qt::FindDirectChildrenOnly);
     if (!box)
-        throw RuntimeError(ErrorKind::FailedControlCall,
-                           "The window has no text box " + std::string(control) + ".");
+        throw RuntimeError(ErrorKind::FailedControlCall, "The window has no text box " + std::string(control) + ".");
     return *box;
 }
 

@@ -7,9 +7,9 @@
 #include "calc/Dimensions.h"
 #include "calc/Module1.h"
 #include "host/Application.h"
+#include "host/core/Conversions.h"
 #include "host/Text.h"
 #include "host/WindowBuilder.h"
-#include "host/core/Conversions.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -29,13 +29,13 @@
 // GUI tests run inside the program's own application object. Their expected
 // results are written with a decimal point, whatever the machine's locale;
 // the conversions' own tests cover the decimal comma.
-#define KARVEL_GUI_TEST_MAIN(TestClass)                                        \
-    int main(int argc, char* argv[])                                           \
-    {                                                                          \
-        HostRuntime::Application application(argc, argv);                      \
-        HostRuntime::setDecimalSeparator(".");                                 \
-        TestClass test;                                                        \
-        return QTest::qExec(&test, argc, argv);                                \
+#define KARVEL_GUI_TEST_MAIN(TestClass)                   \
+    int main(int argc, char* argv[])                      \
+    {                                                     \
+        HostRuntime::Application application(argc, argv); \
+        HostRuntime::setDecimalSeparator(".");            \
+        TestClass test;                                   \
+        return QTest::qExec(&test, argc, argv);           \
     }
 
 template <typename Widget = QWidget>
@@ -181,8 +181,7 @@ class StandInBrowser : public QObject {
 public:
     static constexpr int Absent = -1;
 
-    explicit StandInBrowser(int exitStatus = 0)
-        : path_(qgetenv("PATH"))
+    explicit StandInBrowser(int exitStatus = 0) : path_(qgetenv("PATH"))
     {
         const bool script = exitStatus != Absent && desktopOpenerRuns();
         if (script) {

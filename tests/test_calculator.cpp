@@ -48,6 +48,7 @@ void CalculatorTest::dimensions_data()
     QTest::addColumn<LengthUnit>("unit");
     QTest::addColumn<QStringList>("expected");
 
+    // clang-format off
     QTest::newRow("300 MHz, cm") << "300" << LengthUnit::Centimetre << At300MHz;
     // Inches are centimetres divided by 2.54.
     QTest::newRow("300 MHz, inch") << "300" << LengthUnit::Inch
@@ -70,6 +71,7 @@ void CalculatorTest::dimensions_data()
     QTest::newRow("smallest frequency") << "1e-45" << LengthUnit::Centimetre
         << QStringList{"2.74738044607434E+48", "2.2410643270869E+49", "3.92421753109504E+48",
                        "8.49926001006399E+47", "1.55855448043491E+48", "1.77050076280174E+48"};
+    // clang-format on
 }
 
 void CalculatorTest::dimensions()
@@ -91,6 +93,7 @@ void CalculatorTest::failures_data()
     QTest::addColumn<float>("frequencyAfter");
     QTest::addColumn<QString>("report"); // what the report explains, and what it advises
 
+    // clang-format off
     // Module1::Frequency is 28.5 from an earlier calculation in each row.
     QTest::newRow("initial text") << "00.0" << ErrorKind::DivisionByZero << 0.0f
         << "\"00.0\" is zero, and a number was divided by it. Type a number other than zero";
@@ -108,6 +111,7 @@ void CalculatorTest::failures_data()
            "Type a number closer to zero";
     QTest::newRow("beyond single range, negative") << "-1e39" << ErrorKind::Overflow << 28.5f
         << "which ends at -3.40282347E+38. Type a number closer to zero";
+    // clang-format on
 }
 
 void CalculatorTest::failures()

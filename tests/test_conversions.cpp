@@ -42,6 +42,7 @@ void ConversionsTest::textToSingle_data()
     const float largest = std::numeric_limits<float>::max();
     const float smallest = std::numeric_limits<float>::denorm_min();
 
+    // clang-format off
     QTest::newRow("plain") << "28.5" << "." << 28.5f << none;
     QTest::newRow("rounded to single") << "14.2" << "." << 14.2f << none;
     QTest::newRow("initial text") << "00.0" << "." << 0.0f << none;
@@ -92,6 +93,7 @@ void ConversionsTest::textToSingle_data()
     // Beyond a text box's old limit of 32,767 characters, every one counts.
     QTest::newRow("32,770 characters") << "3." + QString(32765, '0') + "1e2" << "." << 300.0f << none;
     QTest::newRow("100,000 digits") << QString(100000, '9') << "." << 0.0f << overflow;
+    // clang-format on
 }
 
 void ConversionsTest::textToSingle()
@@ -116,6 +118,7 @@ void ConversionsTest::doubleToText_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<std::optional<ErrorKind>>("error");
 
+    // clang-format off
     const std::optional<ErrorKind> none;
     QTest::newRow("integer") << 100.0 << "." << "100" << none;
     QTest::newRow("zero") << 0.0 << "." << "0" << none;
@@ -141,6 +144,7 @@ void ConversionsTest::doubleToText_data()
                               << std::optional(ErrorKind::Overflow);
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << "." << ""
                          << std::optional(ErrorKind::InvalidOperation);
+    // clang-format on
 }
 
 void ConversionsTest::doubleToText()

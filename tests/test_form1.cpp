@@ -37,7 +37,6 @@ private slots:
     void longPastesAreHeldWhole();
     void resizingMovesNothing();
     void textsStayInsideTheirBoxes();
-
 };
 
 namespace {
@@ -80,6 +79,7 @@ void Form1Test::initialTexts_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("fontPixels"); // 8.25 pt is 11 px, 12 pt 16 px, 13.5 pt 18 px
+    // clang-format off
     QTest::newRow("title") << "Text1" << "DIPOLE DRIVEN QUAD      by   HARNOX" << 18;
     QTest::newRow("input caption") << "Text2" << "INPUT FREQUENCY IN MHZ" << 11;
     QTest::newRow("input") << "Text3" << "00.0" << 16;
@@ -91,6 +91,7 @@ void Form1Test::initialTexts_data()
     QTest::newRow("C") << "Text13" << "C" << 18;
     for (const QString& output : OutputFields)
         QTest::newRow(qPrintable(output)) << output << "00.0" << 18;
+    // clang-format on
 }
 
 void Form1Test::initialTexts()
@@ -107,10 +108,9 @@ void Form1Test::initialTexts()
 
 void Form1Test::tabOrderStartsAtTheTitle()
 {
-    const QStringList tabOrder{"Text1", "Text2", "Text3", "Command1", "Command2", "Text4", "Text5",
-                               "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
-                               "Text13", "Text14", "Text15", "Text16", "Text17", "Command3",
-                               "Command4", "Command5", "Text1"};
+    const QStringList tabOrder{"Text1",  "Text2",  "Text3",  "Command1", "Command2", "Text4",    "Text5",  "Text6",
+                               "Text7",  "Text8",  "Text9",  "Text10",   "Text11",   "Text12",   "Text13", "Text14",
+                               "Text15", "Text16", "Text17", "Command3", "Command4", "Command5", "Text1"};
     QStringList visited;
     for (int step = 0; step < tabOrder.size(); ++step) {
         visited << QApplication::focusWidget()->objectName();
@@ -174,9 +174,11 @@ void Form1Test::errorsAreReportedAndTheProgramGoesOn_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<float>("frequencyAfter");
     QTest::addColumn<QString>("report"); // part of what the report explains; the calculator's tests have the rest
+    // clang-format off
     QTest::newRow("nothing typed yet") << "" << "Division by zero" << 0.0f << "\"00.0\" is zero";
     QTest::newRow("not a number") << "abc" << "Type mismatch" << 14.2f << "\"abc\" is not a number";
     QTest::newRow("emptied") << "\b" << "Type mismatch" << 14.2f << "The text is empty";
+    // clang-format on
 }
 
 void Form1Test::errorsAreReportedAndTheProgramGoesOn()
@@ -211,8 +213,10 @@ void Form1Test::longPastesAreHeldWhole_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("spacing"); // in centimetres, or the error
+    // clang-format off
     // Cut at Qt's default of 32,767 characters, it would mean 3.
     QTest::newRow("32,770 characters meaning 300") << "3." + QString(32765, '0') + "1e2" << "12.833";
+    // clang-format on
 }
 
 void Form1Test::longPastesAreHeldWhole()

@@ -31,11 +31,10 @@ struct ServerPointer {
 ServerPointer serverPointer()
 {
     std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, nullptr),
-                                                                             xcb_disconnect);
-    free(xcb_xfixes_query_version_reply(connection.get(),
-                                        xcb_xfixes_query_version(connection.get(), XCB_XFIXES_MAJOR_VERSION,
-                                                                 XCB_XFIXES_MINOR_VERSION),
-                                        nullptr));
+                                                                            xcb_disconnect);
+    free(xcb_xfixes_query_version_reply(
+        connection.get(),
+        xcb_xfixes_query_version(connection.get(), XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION), nullptr));
     std::unique_ptr<xcb_xfixes_get_cursor_image_reply_t, decltype(&free)> reply(
         xcb_xfixes_get_cursor_image_reply(connection.get(), xcb_xfixes_get_cursor_image(connection.get()), nullptr),
         free);
@@ -93,10 +92,10 @@ void RealInputTest::focus(const QWidget& window)
 void RealInputTest::clickAt(const QWidget& control)
 {
     // xdotool counts the window's device pixels.
-    const QPointF centre = QPointF(control.mapTo(control.window(), control.rect().center()))
-        * control.devicePixelRatioF();
-    xdotool({"mousemove", "--window", QString::number(control.window()->winId()),
-             QString::number(qRound(centre.x())), QString::number(qRound(centre.y())), "click", "1"});
+    const QPointF centre =
+        QPointF(control.mapTo(control.window(), control.rect().center())) * control.devicePixelRatioF();
+    xdotool({"mousemove", "--window", QString::number(control.window()->winId()), QString::number(qRound(centre.x())),
+             QString::number(qRound(centre.y())), "click", "1"});
 }
 
 void RealInputTest::enterPressesTheFocusedButtonOnly()

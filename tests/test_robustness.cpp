@@ -4,8 +4,8 @@
 
 #include "calc/Dimensions.h"
 #include "calc/Module1.h"
-#include "tests/GuiTest.h"
 #include "tests/Calculation.h"
+#include "tests/GuiTest.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -84,9 +84,11 @@ private:
 // Numbers of every form the input takes, and text that is none.
 QString RobustnessTest::randomText()
 {
+    // clang-format off
     static const QStringList pieces{"28.5", "14,2", "-3", "0", "00.0", "1e39", "1e-46", ".", "e", "E-",
                                     "+", "-", " ", "\t", "abc", "MHz", "1,234", "٫", "€", "\n",
                                     "300", "7", "9999999999999999999999999999999999999999"};
+    // clang-format on
     QString text;
     const int count = random_.bounded(2) == 0 ? 1 : random_.bounded(2, 4);
     for (int i = 0; i < count; ++i)
@@ -145,7 +147,7 @@ void RobustnessTest::randomStep()
         break;
     }
     case 4: {
-        static const QList<Qt::Key> keys{Qt::Key_Tab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space,
+        static const QList<Qt::Key> keys{Qt::Key_Tab,       Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space,
                                          Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Escape};
         if (QWidget* focus = QApplication::focusWidget();
             focus && !(focus->window() == main_.get() && OutputFields.contains(focus->objectName())))
@@ -178,9 +180,8 @@ void RobustnessTest::randomStep()
 
 void RobustnessTest::randomUse()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("KARVEL_SEED")
-        ? qEnvironmentVariable("KARVEL_SEED").toUInt()
-        : 20261208u;
+    const quint32 seed =
+        qEnvironmentVariableIsSet("KARVEL_SEED") ? qEnvironmentVariable("KARVEL_SEED").toUInt() : 20261208u;
     random_.seed(seed);
     qInfo("seed %u", seed);
     StandInBrowser browser; // so that clicks on the link open nothing
@@ -193,8 +194,8 @@ void RobustnessTest::randomUse()
         if (after == before)
             continue;
         const QString input = control<QLineEdit>(*main_, "Text3").text();
-        const bool computed = after == resultsFor(input, LengthUnit::Inch)
-            || after == resultsFor(input, LengthUnit::Centimetre);
+        const bool computed =
+            after == resultsFor(input, LengthUnit::Inch) || after == resultsFor(input, LengthUnit::Centimetre);
         QVERIFY2(computed, qPrintable(QString("step %1, input \"%2\": %3").arg(step).arg(input, after.join(' '))));
         ++calculations;
     }

@@ -55,10 +55,7 @@ private slots:
 
 private:
     // Opens the details window by GAMMA DETAILS or the link window by WEBSITE.
-    QWidget& openBy(const QString& button)
-    {
-        return open(qPrintable(button), button == "Command5" ? "Fold" : "web");
-    }
+    QWidget& openBy(const QString& button) { return open(qPrintable(button), button == "Command5" ? "Fold" : "web"); }
 };
 
 namespace {
@@ -71,10 +68,12 @@ void WindowsTest::secondaryWindowsOpenOnce_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("clientSize");
     QTest::addColumn<QPoint>("clientPosition"); // none: where the window system puts it
-    QTest::addColumn<bool>("fixedSize");         // then without a maximize button
+    QTest::addColumn<bool>("fixedSize");        // then without a maximize button
+    // clang-format off
     QTest::newRow("details") << "Command5" << "Form2" << QSize(8100 / 15, 5940 / 15) << QPoint() << false;
     QTest::newRow("link") << "Command3" << "Web Page Link" << QSize(3315 / 15, 1845 / 15)
                           << QPoint(2130 / 15, 1695 / 15) << true;
+    // clang-format on
 }
 
 void WindowsTest::secondaryWindowsOpenOnce()
@@ -134,11 +133,13 @@ void WindowsTest::textsHaveTheirLineStructure_data()
     QTest::addColumn<int>("shortest");
     QTest::addColumn<int>("longest");
     QTest::addColumn<int>("characters"); // as the box holds them, each line ended by one character
+    // clang-format off
     // The building notes' last line is padded to 74 characters and followed
     // by a line of three spaces, which is not counted among the lines.
     QTest::newRow("history") << "Form1" << "Text17" << 27 << 39 << 52 << 1231;
     QTest::newRow("notes") << "Fold" << "Text1" << 22 << 47 << 54 << 1152;
     QTest::newRow("disclaimer") << "Fold" << "Text2" << 4 << 94 << 112 << 409;
+    // clang-format on
 }
 
 void WindowsTest::textsHaveTheirLineStructure()
@@ -212,6 +213,7 @@ void WindowsTest::failuresAreReported_data()
     QTest::addColumn<bool>("assistive"); // pressed by assistive technology, else clicked
     QTest::addColumn<QString>("error");
     QTest::addColumn<int>("browser"); // the desktop opener's exit status, or none at all
+    // clang-format off
     // Without a desktop opener, the offscreen platform has no browser to hand the page to.
     const QString notOpened = "Web page could not be opened";
     QTest::newRow("click on the link") << "Command3" << "lblWebPage" << false << notOpened << StandInBrowser::Absent;
@@ -219,6 +221,7 @@ void WindowsTest::failuresAreReported_data()
     // The opener found no browser: reported when it ends, after the click.
     QTest::newRow("failing opener") << "Command3" << "lblWebPage" << false << notOpened << 3;
     QTest::newRow("press on INCH") << "" << "Command1" << true << "Division by zero" << 0;
+    // clang-format on
 }
 
 void WindowsTest::unexpectedExceptionsAreReported_data()
@@ -303,6 +306,7 @@ void WindowsTest::assistiveTechnologyNames_data()
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("accessibleName");
     QTest::addColumn<bool>("described");
+    // clang-format off
     QTest::newRow("input") << "" << "Text3" << QAccessible::EditableText << "INPUT FREQUENCY IN MHZ" << true;
     QTest::newRow("spacing") << "" << "Text5" << QAccessible::EditableText << "ELEMENT SPACING" << true;
     QTest::newRow("driven element") << "" << "Text9" << QAccessible::EditableText
@@ -327,6 +331,7 @@ void WindowsTest::assistiveTechnologyNames_data()
     QTest::newRow("main window") << "" << "Form1" << QAccessible::Window << "VEVUZORO(tm)" << false;
     QTest::newRow("details window") << "Command5" << "Fold" << QAccessible::Window << "Form2" << false;
     QTest::newRow("link window") << "Command3" << "web" << QAccessible::Window << "Web Page Link" << true;
+    // clang-format on
 }
 
 void WindowsTest::assistiveTechnologyNames()
@@ -338,8 +343,8 @@ void WindowsTest::assistiveTechnologyNames()
     QFETCH(bool, described);
     QWidget& window = button.isEmpty() ? *main_ : openBy(button);
     const bool isWindow = name == window.objectName();
-    QAccessibleInterface* accessible
-        = QAccessible::queryAccessibleInterface(isWindow ? &window : &control(window, qPrintable(name)));
+    QAccessibleInterface* accessible =
+        QAccessible::queryAccessibleInterface(isWindow ? &window : &control(window, qPrintable(name)));
     QVERIFY(accessible);
     QCOMPARE(accessible->role(), role);
     QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
@@ -394,7 +399,8 @@ void WindowsTest::resultsAreAnnouncedOnce()
     QCOMPARE(announced.first().second, QAccessible::AnnouncementPoliteness::Polite);
     QStringList spoken;
     for (const QString& field : OutputFields)
-        spoken << control(*main_, qPrintable(field)).accessibleName() + " " + control<QLineEdit>(*main_, qPrintable(field)).text();
+        spoken << control(*main_, qPrintable(field)).accessibleName() + " "
+                + control<QLineEdit>(*main_, qPrintable(field)).text();
     QCOMPARE(announced.first().first, "Results in inches: " + spoken.join(", ") + ".");
     QCOMPARE(QApplication::focusWidget(), &inch);
 #endif

@@ -40,8 +40,8 @@ int main()
         std::snprintf(text, sizeof text, "%d.%02d", hundredths / 100, hundredths % 100);
         printDimensions(text);
     }
-    for (const char* edge : {"00.0", "-0", "", "twenty", "300", " 28.5 ", "2.85e1", "-3.5", "1e-45", "1.4e-45",
-                             "1e-50", "-1e-50", "1.17549435e-38", "3.4028235e38", "3.4028236e38", "1e39", "-1e39"})
+    for (const char* edge : {"00.0", "-0", "", "twenty", "300", " 28.5 ", "2.85e1", "-3.5", "1e-45", "1.4e-45", "1e-50",
+                             "-1e-50", "1.17549435e-38", "3.4028235e38", "3.4028236e38", "1e39", "-1e39"})
         printDimensions(edge);
     return 0;
 }

@@ -48,8 +48,7 @@ QPointF unitNormal(QPointF from, QPointF to)
 
 // A round tube seen from the side: a dark outline around a lighter body with
 // a highlight along it.
-void drawTube(QPainter& painter, QPointF from, QPointF to, double width, const QColor& body,
-              const QColor& outline)
+void drawTube(QPainter& painter, QPointF from, QPointF to, double width, const QColor& body, const QColor& outline)
 {
     painter.setPen(QPen(outline, width + 2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(from, to);
@@ -161,8 +160,8 @@ QImage drawAntenna(int scale)
     const QPointF reflectorHub(128, 126);
     const QPointF mastTop = along(drivenHub, reflectorHub, 0.45);
 
-    drawQuadElement(painter, reflectorHub,
-                    {QPointF(128, 34), QPointF(184, 122), QPointF(128, 216), QPointF(74, 130)}, 3);
+    drawQuadElement(painter, reflectorHub, {QPointF(128, 34), QPointF(184, 122), QPointF(128, 216), QPointF(74, 130)},
+                    3);
 
     // The mast, a shaded pipe from the ground up to the boom.
     QLinearGradient pipe(mastTop.x() - 4, 0, mastTop.x() + 4, 0);
@@ -196,8 +195,7 @@ QImage drawAntenna(int scale)
         painter.drawLine(QPointF(mastTop.x() - 5, y), QPointF(mastTop.x() + 9, y));
     }
 
-    drawQuadElement(painter, drivenHub,
-                    {QPointF(74, 46), QPointF(140, 146), QPointF(74, 258), QPointF(10, 154)}, 3.5);
+    drawQuadElement(painter, drivenHub, {QPointF(74, 46), QPointF(140, 146), QPointF(74, 258), QPointF(10, 154)}, 3.5);
 
     // The curved folded sections of the driven element, one on each arm,
     // bent back to the hub, and the gamma rod between two of them.
@@ -269,8 +267,7 @@ QImage drawFoldedSection(int scale)
     painter.setPen(RedOrange.darker(140));
     painter.setFont(labelFont(11));
     const QPointF gammaLabel = along(rodStart, rodEnd, 0.45) + inward * 36;
-    painter.drawText(QRectF(gammaLabel.x() - 30, gammaLabel.y() - 8, 60, 16), Qt::AlignCenter,
-                     QStringLiteral("GAMMA"));
+    painter.drawText(QRectF(gammaLabel.x() - 30, gammaLabel.y() - 8, 60, 16), Qt::AlignCenter, QStringLiteral("GAMMA"));
 
     for (const QPointF& bolt : {elementBolt, topBolt, boomBolt + QPointF(0, 3)})
         drawBolt(painter, bolt, 4.2);
@@ -282,8 +279,8 @@ QImage drawFoldedSection(int scale)
 
     drawDimension(painter, elementBolt, topBolt, 18, QStringLiteral("A"));
     drawDimension(painter, topBolt, boomBolt, 18, QStringLiteral("B"));
-    drawDimension(painter, QPointF(insulator.right(), boom.bottom()), QPointF(boomBolt.x(), boom.bottom()),
-                  -30, QStringLiteral("C"));
+    drawDimension(painter, QPointF(insulator.right(), boom.bottom()), QPointF(boomBolt.x(), boom.bottom()), -30,
+                  QStringLiteral("C"));
     return image.convertToFormat(QImage::Format_RGB888);
 }
 
@@ -292,24 +289,10 @@ QImage drawFoldedSection(int scale)
 using PixelArt = std::vector<std::string>;
 
 const PixelArt Hand{
-    ".....BB.........",
-    "....BWWB........",
-    "....BWWB........",
-    "....BWWB........",
-    "....BWWBBB......",
-    "....BWWBWWBBB...",
-    "....BWWBWWBWWBB.",
-    ".BB.BWWBWWBWWBWB",
-    "BWWBBWWWWWWWWBWB",
-    "BWWWBWWWWWWWWWWB",
-    ".BWWBWWWWWWWWWWB",
-    "..BWWWWWWWWWWWWB",
-    "..BWWWWWWWWWWWB.",
-    "...BWWWWWWWWWWB.",
-    "...BWWWWWWWWWB..",
-    "....BWWWWWWWWB..",
-    "....BWWWWWWWWB..",
-    "....BBBBBBBBBB..",
+    ".....BB.........", "....BWWB........", "....BWWB........", "....BWWB........", "....BWWBBB......",
+    "....BWWBWWBBB...", "....BWWBWWBWWBB.", ".BB.BWWBWWBWWBWB", "BWWBBWWWWWWWWBWB", "BWWWBWWWWWWWWWWB",
+    ".BWWBWWWWWWWWWWB", "..BWWWWWWWWWWWWB", "..BWWWWWWWWWWWB.", "...BWWWWWWWWWWB.", "...BWWWWWWWWWB..",
+    "....BWWWWWWWWB..", "....BWWWWWWWWB..", "....BBBBBBBBBB..",
 };
 
 // Twice the resolution by the Scale2x rule: each cell becomes four, and a
@@ -355,9 +338,8 @@ QImage drawHandPointer(int scale)
 }
 
 // The standard sixteen colours of icons.
-constexpr std::array<QRgb, 16> Vga{
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+constexpr std::array<QRgb, 16> Vga{0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+                                   0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 // The application icon: a blank window, black frame and dark title bar.
 // Returns the palette index of a pixel, or -1 where the icon is transparent.
@@ -442,7 +424,9 @@ QImage iconPicture(int size)
 // Three images: 32 x 32 in two colours, 32 x 32 and 16 x 16 in sixteen.
 QByteArray drawIcon()
 {
-    struct Entry { int size, bits; };
+    struct Entry {
+        int size, bits;
+    };
     constexpr std::array<Entry, 3> Entries{{{32, 1}, {32, 4}, {16, 4}}};
     QByteArray directory, images;
     appendLittleEndian(directory, 0, 2);

@@ -64,7 +64,8 @@ bool looksGeneral(const std::string& text)
 bool checkSingle(float single, std::uint64_t& digest)
 {
     std::array<char, 32> buffer{};
-    auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), single, std::chars_format::scientific, 8).ptr;
+    auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), single, std::chars_format::scientific, 8).ptr;
     try {
         const float back = HostRuntime::toSingle(std::string_view(buffer.data(), end - buffer.data()));
         if (std::bit_cast<std::uint32_t>(back) != std::bit_cast<std::uint32_t>(single))
@@ -72,7 +73,8 @@ bool checkSingle(float single, std::uint64_t& digest)
         const double widened = single;
         const std::string text = HostRuntime::doubleToText(widened);
         digest += hashed(text);
-        end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), widened, std::chars_format::scientific, 14).ptr;
+        end =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), widened, std::chars_format::scientific, 14).ptr;
         const double rounded = parsed(std::string_view(buffer.data(), end - buffer.data()));
         return looksGeneral(text) && parsed(text) == rounded;
     } catch (const HostRuntime::RuntimeError&) {

@@ -46,6 +46,7 @@ constexpr std::string_view Disclaimer =
     "somebody else for pay. The product name of the antenna and the name of its feed are that company's "
     "trade marks.\r\n";
 
+// clang-format off
 // In tab order. Positions and sizes in twips: left, top, width, height.
 constexpr std::array Controls{
     ControlDescription{.kind = ControlKind::PictureBox, .name = "Picture1",
@@ -62,6 +63,7 @@ constexpr std::array Controls{
                        .left = 120, .top = 4680, .width = 7935, .height = 1095, .tabIndex = 2,
                        .textColour = SystemColour::Highlight, .accessibleName = "Legal notice"},
 };
+// clang-format on
 
 } // namespace
 

@@ -23,34 +23,33 @@ namespace {
 
 using namespace HostRuntime;
 
-constexpr std::string_view History =
-    "In the 1970s one commercial quad antenna\r\n"
-    "was known far and wide among radio amateurs\r\n"
-    "for its performance, which it owed to one\r\n"
-    "idea: the quad was driven by a folded dipole\r\n"
-    "instead of a simple loop. The dipole could\r\n"
-    "be mounted horizontally or vertically. With\r\n"
-    "both fitted, their currents are isolated\r\n"
-    "well enough to give each its own feed line,\r\n"
-    "and a switch then selects the polarization:\r\n"
-    "one for local contacts, the other for long-distance\r\n"
-    "work. The driven dipoles were insulated\r\n"
-    "from the boom, while the reflector was held\r\n"
-    "on aluminium spreaders with insulated ends.\r\n"
-    "The folds of each dipole were curved sections,\r\n"
-    "grounded to the boom and fed through gamma\r\n"
-    "matches. The horizontal folds were made\r\n"
-    "a little longer to match the lower end of\r\n"
-    "the band, as found on the 10 metre version\r\n"
-    "of the antenna. A gamma match is hard to calculate\r\n"
-    "for a curved section, so I replaced those curves\r\n"
-    "with a triangle whose grounded side is long enough\r\n"
-    "to take a standard gamma assembly. Computer models\r\n"
-    "of the new shape show no change in the radiation\r\n"
-    "pattern. When building, stretch the wire first,\r\n"
-    "then mark every quarter section accurately before\r\n"
-    "it goes onto the spreaders, and make the driven\r\n"
-    "element and the reflector exactly the same length.\r\n";
+constexpr std::string_view History = "In the 1970s one commercial quad antenna\r\n"
+                                     "was known far and wide among radio amateurs\r\n"
+                                     "for its performance, which it owed to one\r\n"
+                                     "idea: the quad was driven by a folded dipole\r\n"
+                                     "instead of a simple loop. The dipole could\r\n"
+                                     "be mounted horizontally or vertically. With\r\n"
+                                     "both fitted, their currents are isolated\r\n"
+                                     "well enough to give each its own feed line,\r\n"
+                                     "and a switch then selects the polarization:\r\n"
+                                     "one for local contacts, the other for long-distance\r\n"
+                                     "work. The driven dipoles were insulated\r\n"
+                                     "from the boom, while the reflector was held\r\n"
+                                     "on aluminium spreaders with insulated ends.\r\n"
+                                     "The folds of each dipole were curved sections,\r\n"
+                                     "grounded to the boom and fed through gamma\r\n"
+                                     "matches. The horizontal folds were made\r\n"
+                                     "a little longer to match the lower end of\r\n"
+                                     "the band, as found on the 10 metre version\r\n"
+                                     "of the antenna. A gamma match is hard to calculate\r\n"
+                                     "for a curved section, so I replaced those curves\r\n"
+                                     "with a triangle whose grounded side is long enough\r\n"
+                                     "to take a standard gamma assembly. Computer models\r\n"
+                                     "of the new shape show no change in the radiation\r\n"
+                                     "pattern. When building, stretch the wire first,\r\n"
+                                     "then mark every quarter section accurately before\r\n"
+                                     "it goes onto the spreaders, and make the driven\r\n"
+                                     "element and the reflector exactly the same length.\r\n";
 
 void calculateIn(LengthUnit unit, QWidget& form);
 
@@ -62,6 +61,7 @@ constexpr auto Field = ControlStyle::Field;
 // what it is, not again for what it says.
 constexpr std::string_view CaptionName = "Caption";
 
+// clang-format off
 // In tab order. Positions and sizes in twips: left, top, width, height.
 constexpr std::array Controls{
     ControlDescription{.kind = TextBox, .name = "Text1", .text = "DIPOLE DRIVEN QUAD      by   HARNOX",
@@ -153,6 +153,7 @@ constexpr std::array Controls{
                        .left = 2520, .top = 6240, .width = 1935, .height = 495, .tabIndex = 22,
                        .onClick = [](QWidget&) { Application::instance().showSingleInstance(Fold::Description); }},
 };
+// clang-format on
 
 // What a result measures, as assistive technology describes its field.
 std::string_view measureOf(const Dimension& dimension)

@@ -28,6 +28,7 @@ void openWebPage()
 constexpr std::string_view OpenedInBrowser = "The link will be opened in your default browser.";
 constexpr std::string_view ClickBelow = "Click Link Below to ";
 
+// clang-format off
 // In tab order; labels never take the focus. Twips: left, top, width, height.
 constexpr std::array Controls{
     ControlDescription{.kind = ControlKind::Label, .name = "Label1",
@@ -46,6 +47,7 @@ constexpr std::array Controls{
                        .link = true,
                        .onClick = [](QWidget&) { openWebPage(); }},
 };
+// clang-format on
 
 // Nothing in the window takes the focus, so a screen reader hears what it
 // says when it opens, as a sighted user reads it; put together as the

@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <system_error>
@@ -26,10 +26,7 @@ std::string& currentSeparator()
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool isWhiteSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+bool isWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 [[noreturn]] void notANumber(std::string_view text)
 {
@@ -48,7 +45,9 @@ struct NumberText {
 
     bool isZero() const
     {
-        const auto zeros = [](std::string_view digits) { return digits.find_first_not_of('0') == std::string_view::npos; };
+        const auto zeros = [](std::string_view digits) {
+            return digits.find_first_not_of('0') == std::string_view::npos;
+        };
         return zeros(integerDigits) && zeros(fractionDigits);
     }
 };
@@ -56,7 +55,10 @@ struct NumberText {
 class NumberScanner {
 public:
     NumberScanner(std::string_view text, std::string_view localeSeparator)
-        : text_(text), localeSeparator_(localeSeparator) {}
+        : text_(text)
+        , localeSeparator_(localeSeparator)
+    {
+    }
 
     bool scan(NumberText& number)
     {
@@ -169,9 +171,12 @@ std::string quotedForReport(std::string_view text)
     std::size_t cut = shown;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut;
-    const auto characters = std::count_if(text.begin(), text.end(),
-                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-    return quoted.append(text.substr(0, cut)).append("...\" (").append(std::to_string(characters)).append(" characters)");
+    const auto characters =
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    return quoted.append(text.substr(0, cut))
+        .append("...\" (")
+        .append(std::to_string(characters))
+        .append(" characters)");
 }
 
 void setDecimalSeparator(std::string separator) { currentSeparator() = std::move(separator); }
@@ -194,14 +199,16 @@ float toSingle(std::string_view text)
     plain.reserve(text.size() + 3);
     plain.append(number.integerDigits.empty() ? "0" : number.integerDigits);
     plain.append(".").append(number.fractionDigits).append("0e");
-    plain.append(number.exponentNegative ? "-" : "").append(number.exponentDigits.empty() ? "0" : number.exponentDigits);
+    plain.append(number.exponentNegative ? "-" : "")
+        .append(number.exponentDigits.empty() ? "0" : number.exponentDigits);
 
     float magnitude = 0.0f;
     const auto [end, error] = readSingle(plain, magnitude);
     if (error == std::errc::result_out_of_range) {
         if (leadingExponent(number) >= 0)
             throw RuntimeError(ErrorKind::Overflow,
-                               quotedForReport(text) + " is beyond the range of a single-precision number, which ends at "
+                               quotedForReport(text)
+                                   + " is beyond the range of a single-precision number, which ends at "
                                    + (number.negative ? "-3.40282347E+38." : "3.40282347E+38."));
         magnitude = 0.0f;
     } else if (error != std::errc() || end != plain.data() + plain.size()) {
@@ -222,9 +229,8 @@ std::string doubleToText(double value)
     constexpr int significantDigits = 15;
     // d.ddddddddddddddde[+-]x..x, correctly rounded to 15 significant digits.
     std::array<char, 32> scientific{};
-    const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                       std::fabs(value), std::chars_format::scientific,
-                                       significantDigits - 1);
+    const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(), std::fabs(value),
+                                       std::chars_format::scientific, significantDigits - 1);
     const std::string_view text(scientific.data(), written.ptr - scientific.data());
     const auto ePosition = text.find('e');
     std::string digits;
@@ -233,8 +239,8 @@ std::string doubleToText(double value)
             digits.push_back(c);
     digits.erase(digits.find_last_not_of('0') + 1);
     int exponent = 0;
-    std::from_chars(text.data() + ePosition + (text[ePosition + 1] == '+' ? 2 : 1),
-                    text.data() + text.size(), exponent);
+    std::from_chars(text.data() + ePosition + (text[ePosition + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    exponent);
 
     const std::string& separator = currentSeparator();
     std::string result = value < 0 ? "-" : "";

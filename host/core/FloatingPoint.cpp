@@ -19,8 +19,7 @@ constexpr unsigned OverflowFault = 4;
 
 double FloatingPointStatus::divide(double dividend, double divisor)
 {
-    if (std::isnan(dividend) || std::isnan(divisor)
-        || (std::isinf(dividend) && std::isinf(divisor))
+    if (std::isnan(dividend) || std::isnan(divisor) || (std::isinf(dividend) && std::isinf(divisor))
         || (dividend == 0.0 && divisor == 0.0))
         record(InvalidFault);
     else if (divisor == 0.0 && std::isfinite(dividend))
@@ -33,8 +32,8 @@ double FloatingPointStatus::divide(double dividend, double divisor)
 
 double FloatingPointStatus::multiply(double left, double right)
 {
-    if (std::isnan(left) || std::isnan(right)
-        || (std::isinf(left) && right == 0.0) || (left == 0.0 && std::isinf(right)))
+    if (std::isnan(left) || std::isnan(right) || (std::isinf(left) && right == 0.0)
+        || (left == 0.0 && std::isinf(right)))
         record(InvalidFault);
     const double product = left * right;
     if (std::isinf(product) && std::isfinite(left) && std::isfinite(right))
@@ -53,8 +52,9 @@ namespace {
         throw RuntimeError(ErrorKind::DivisionByZero, quoted + " is zero, and a number was divided by it.");
     // The user typed a number other than zero; it only became zero.
     throw RuntimeError(ErrorKind::DivisionByZero,
-                       quoted + " is too small for a single-precision number and reads as zero in single "
-                                "precision, and a number was divided by it.",
+                       quoted
+                           + " is too small for a single-precision number and reads as zero in single "
+                             "precision, and a number was divided by it.",
                        "Type a number further from zero, for example 28.5, and try again.");
 }
 
@@ -65,8 +65,7 @@ void FloatingPointStatus::check(std::string_view divisorText)
     const unsigned faults = faults_;
     faults_ = 0;
     if (faults & InvalidFault)
-        throw RuntimeError(ErrorKind::InvalidOperation,
-                           "A calculation had no defined result.");
+        throw RuntimeError(ErrorKind::InvalidOperation, "A calculation had no defined result.");
     if (faults & ZeroDivideFault)
         divisionByZero(divisorText);
     if (faults & OverflowFault)

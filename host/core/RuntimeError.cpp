@@ -30,8 +30,7 @@ std::string_view usualAdvice(ErrorKind kind)
     // Nothing the user does causes it.
     case ErrorKind::FailedControlCall:
     case ErrorKind::Internal: return "This is a fault of the program, not of what you typed; please report it.";
-    case ErrorKind::PageNotOpened:
-        return "Check that a default web browser is set up, or type the address into one.";
+    case ErrorKind::PageNotOpened: return "Check that a default web browser is set up, or type the address into one.";
     }
     return {};
 }
