@@ -29,8 +29,8 @@
 #   make test-arm64  the suite under qemu's emulation of arm64 (and part of
 #                 it on armhf), with the same digits and pixels as here
 #   make check-release  what a release needs besides the tests: REUSE, the
-#                 package and its checks, the AppStream and desktop files,
-#                 one version everywhere
+#                 C++ layout (make check-format), the package and its checks,
+#                 the AppStream and desktop files, one version everywhere
 #   make reprotest  builds the source package twice under reprotest's
 #                 varied conditions and compares the packages (and the zip
 #                 and the installer, with a Qt for MinGW)
@@ -67,7 +67,7 @@ AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
 BROWSER_TEST_TOOLS := chromium chromium-driver python3-selenium
-RELEASE_TOOLS := reuse appstream desktop-file-utils
+RELEASE_TOOLS := reuse appstream desktop-file-utils clang-format
 # hardening-check takes a program that calls only functions whose bounds the
 # compiler knew for unfortified; and Debian's C start files (Scrt1.o, crti.o,
 # crtn.o, up to Debian 13 at least) carry no control-flow (CET) marking, so
@@ -91,7 +91,7 @@ install-missing = missing=""; \
 	  $$sudo apt-get update && $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure package autopkgtest check-release \
+.PHONY: run test test-plain test-sanitized build deps configure package autopkgtest check-release check-format \
         release windows web test-web benchmark-web test-debian12 test-debian13 test-arm64 reprotest clean
 
 run: configure
@@ -156,9 +156,15 @@ windows: deps
 check-release: package
 	@$(call install-missing,$(RELEASE_TOOLS))
 	reuse lint
+	$(MAKE) --no-print-directory check-format
 	appstreamcli validate --no-net --pedantic build-debian/unpacked-$(NATIVE_ARCH)/usr/share/metainfo/*.metainfo.xml
 	desktop-file-validate build-debian/unpacked-$(NATIVE_ARCH)/usr/share/applications/*.desktop
 	tools/check-version.sh
+
+# Every C++ file laid out as .clang-format says.
+check-format:
+	@$(call install-missing,clang-format)
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
 
 # Everything a user downloads, from one version, with its checksums.
 release: check-release package-arm64 package-armhf windows
