@@ -42,9 +42,8 @@
 JOBS ?= $(shell nproc)
 # Warnings stop the build on CI, where nobody is there to read them.
 export KARVEL_WERROR := $(if $(CI),ON,OFF)
-# Liberation Sans 2: fonts-liberation2 on Debian 12; on 13 it brings in
-# fonts-liberation, which has it there.
-FACE_PACKAGE := fonts-liberation2
+# Qt's versions, the face's package, the emulators: one place for them.
+include build-facts.env
 PACKAGES := cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
             libxkbcommon-dev libxcb-xfixes0-dev $(FACE_PACKAGE) fonts-dejavu-core xvfb xauth xdotool \
             dbus-daemon

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Builds the Qt for WebAssembly that the browser edition links: Qt 6.8.2
-# (qtbase, static, single-threaded) from Debian 13's own qt6-base source
+# Builds the Qt for WebAssembly that the browser edition links: the Qt that
+# build-facts.env names (qtbase, static, single-threaded) from Debian 13's own qt6-base source
 # package with Debian 13's emscripten, so that it matches the host tools of
 # Debian 13's qt6-base-dev-tools; with only the modules and features that
 # KARVEL uses, so that the page loads little. Run as root inside a
@@ -11,15 +11,16 @@
 #   build-qt.sh PREFIX      (about 10 minutes on 2 cores)
 set -euo pipefail
 prefix=${1:?usage: build-qt.sh PREFIX}
+. "$(dirname "$0")/../build-facts.env"
 apt-get install -y -qq --no-install-recommends emscripten nodejs qt6-base-dev qt6-base-dev-tools cmake \
     ninja-build python3 xz-utils dpkg-dev > /dev/null
 emsdk=${EMSDK:?build-qt.sh needs EMSDK, the emsdk layout of Debian emscripten}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-apt-get source --download-only qt6-base=6.8.2+dfsg-9+deb13u2 > /dev/null
-tar xJf qt6-base_6.8.2+dfsg.orig.tar.xz
-src=$work/qtbase-everywhere-src-6.8.2
+apt-get source --download-only "qt6-base=$QT_WASM_SOURCE" > /dev/null
+tar xJf "qt6-base_${QT_WASM_SOURCE%-*}.orig.tar.xz"
+src=$work/qtbase-everywhere-src-${QT_WASM_SOURCE%%+*}
 # The browser platform's own fonts stay out: every window, message box
 # included, is drawn in the face compiled into KARVEL.
 sed -i '/src\/3rdparty\/wasm\/DejaVuSans\(Mono\)\?\.ttf"/d' "$src/src/plugins/platforms/wasm/CMakeLists.txt"

@@ -20,7 +20,10 @@ cd "$(dirname "$0")/.."
 top=$PWD
 . tools/debian-system.sh
 
-qt=${KARVEL_QT_WASM:-$debian_system_cache/qt6-wasm-$(sha256sum < browser/build-qt.sh | cut -c1-16).tar.xz}
+. ./build-facts.env
+# Made anew when the recipe or the Qt it builds changes.
+recipe=$( (cat browser/build-qt.sh; echo "$QT_WASM_SOURCE") | sha256sum | cut -c1-16)
+qt=${KARVEL_QT_WASM:-$debian_system_cache/qt6-wasm-$recipe.tar.xz}
 
 compare=$top/build-browser
 rm -rf "$compare" && mkdir -p "$compare" dist
@@ -30,7 +33,7 @@ debian_system_clone
 debian_system_root '
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends emscripten nodejs qt6-base-dev qt6-base-dev-tools cmake ninja-build \
-        fonts-liberation zip > /dev/null
+        '"$FACE_PACKAGE_LATER"' zip > /dev/null
     # Qt for WebAssembly takes its host tools and their CMake files from
     # the Debian Qt of the same version, and finds emscripten through an
     # emsdk layout; Debian keeps emscripten in /usr/share/emscripten, with

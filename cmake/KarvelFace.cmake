@@ -6,8 +6,8 @@
 # (SIL Open Font License 1.1), and its Debian copyright file:
 #   KARVEL_FACE_FILE     LiberationSans-Regular.ttf
 #   KARVEL_FACE_LICENSE  its copyright and licence
-# Debian 12 ships version 2 in fonts-liberation2 (liberation2/); Debian 13 in
-# fonts-liberation (liberation/), where Debian 12's fonts-liberation has
+# Debian 12 ships version 2 in FACE_PACKAGE of build-facts.env (liberation2/);
+# Debian 13 in FACE_PACKAGE_LATER (liberation/), where Debian 12's package of that name has
 # version 1, which has other outlines and another licence: only 2 is taken.
 
 # The version that the face's name table gives, such as 2.1.5; empty if none.
@@ -17,7 +17,8 @@ function(karvel_face_version file result)
     set(${result} "${version}" PARENT_SCOPE)
 endfunction()
 
-set(face_packages fonts-liberation2 fonts-liberation)
+include(${CMAKE_CURRENT_LIST_DIR}/BuildFacts.cmake)
+set(face_packages ${KARVEL_FACE_PACKAGE} ${KARVEL_FACE_PACKAGE_LATER})
 set(face_folders liberation2 liberation)
 if(NOT KARVEL_FACE_FILE OR NOT KARVEL_FACE_LICENSE)
     set(found_older "")
@@ -43,7 +44,7 @@ if(NOT KARVEL_FACE_FILE OR NOT KARVEL_FACE_LICENSE)
             set(older " Found only the older Liberation 1: ${found_older}.")
         endif()
         message(FATAL_ERROR "Liberation Sans version 2 or its licence not found.${older} Install Debian's "
-                            "fonts-liberation2 (Debian 12) or fonts-liberation (Debian 13 and later), or set "
+                            "${KARVEL_FACE_PACKAGE} (Debian 12) or ${KARVEL_FACE_PACKAGE_LATER} (Debian 13 and later), or set "
                             "KARVEL_FACE_FILE to LiberationSans-Regular.ttf version 2 and KARVEL_FACE_LICENSE "
                             "to its licence text.")
     endif()
@@ -52,6 +53,6 @@ endif()
 karvel_face_version(${KARVEL_FACE_FILE} version)
 if(version VERSION_LESS 2)
     message(FATAL_ERROR "${KARVEL_FACE_FILE} is Liberation Sans ${version}; the windows are drawn for "
-                        "version 2 (Debian's fonts-liberation2, or fonts-liberation from Debian 13 on).")
+                        "version 2 (Debian's ${KARVEL_FACE_PACKAGE}, or ${KARVEL_FACE_PACKAGE_LATER} from Debian 13 on).")
 endif()
 message(STATUS "The windows' face: ${KARVEL_FACE_FILE} (Liberation Sans ${version})")

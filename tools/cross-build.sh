@@ -17,11 +17,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
+. ./build-facts.env
 
 emulator() {
     case $1 in
-        arm64) echo "qemu-aarch64-static -L /" ;;
-        armhf) echo "qemu-arm-static -L /" ;;
+        arm64) echo "$EMULATOR_ARM64 -L /" ;;
+        armhf) echo "$EMULATOR_ARMHF -L /" ;;
     esac
 }
 

@@ -14,7 +14,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
 cache=${XDG_CACHE_HOME:-$HOME/.cache}
-qt=${KARVEL_QT_MINGW:-$(cd .. && pwd)/shared/toolchains/qt6-mingw-6.4.2-x86_64.tar.xz}
+. ./build-facts.env
+qt=${KARVEL_QT_MINGW:-$(cd .. && pwd)/shared/toolchains/qt6-mingw-${QT_MINGW_SOURCE%%+*}-x86_64.tar.xz}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -26,7 +26,8 @@ export SOURCE_DATE_EPOCH
 export WINEPREFIX=${WINEPREFIX:-$cache/wine}
 wineserver=/usr/lib/wine/wineserver
 
-qt=${KARVEL_QT_MINGW:-$cache/qt6-mingw-6.4.2}
+. ./build-facts.env
+qt=${KARVEL_QT_MINGW:-$cache/qt6-mingw-${QT_MINGW_SOURCE%%+*}}
 if [[ $qt == *.tar.xz ]]; then
     archive=$qt
     qt=$cache/qt6-mingw-$(sha256sum "$archive" | cut -c1-16)

@@ -17,7 +17,9 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
 unset WINEPATH
 if [ "${1:-}" = --qt ]; then
-    WINEPATH="$(windows_path "$2/bin");$(windows_path /usr/lib/gcc/x86_64-w64-mingw32/12-posix)"
+    # The compiler's own runtime, where the compiler says it is.
+    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+    WINEPATH="$(windows_path "$2/bin");$(windows_path "$runtime")"
     export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
     shift 2
 fi

@@ -5,5 +5,6 @@
 # Debian armhf, cross-built (crossbuild-essential-armhf, qt6-base-dev:armhf).
 set(gnu_type arm-linux-gnueabihf)
 set(processor arm)
-set(emulator qemu-arm-static)
+include(${CMAKE_CURRENT_LIST_DIR}/../BuildFacts.cmake)
+set(emulator ${KARVEL_EMULATOR_ARMHF})
 include(${CMAKE_CURRENT_LIST_DIR}/debian-cross.cmake)
