@@ -51,96 +51,89 @@ class RealInputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != "xcb")
+            QSKIP("needs an X server: run on Xvfb through the xcb platform");
+        QProcess probe;
+        probe.start("xdotool", {"version"});
+        if (!probe.waitForFinished(5000) || probe.exitCode() != 0)
+            QSKIP("xdotool, which sends the keys and pointer moves, is missing");
+    }
+
     void cleanup() { closeAllWindows(); }
-    void enterPressesTheFocusedButtonOnly();
-    void pointerOverTheLink();
+
+    void enterPressesTheFocusedButtonOnly()
+    {
+        const std::unique_ptr<QWidget> window = HostRuntime::buildWindow(Form1::Description);
+        window->show();
+        focus(*window);
+        clickAt(control(*window, "Text3"));
+        xdotool({"key", "ctrl+a"});
+        xdotool({"type", "300"});
+        xdotool({"key", "Tab", "Return"});
+        QTRY_COMPARE(outputsOf(*window).first(), "5.05236220472441");
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Command1");
+        xdotool({"key", "Tab", "KP_Enter"});
+        QTRY_COMPARE(outputsOf(*window).first(), "12.833");
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Command2");
+        // Enter in the input field presses nothing.
+        clickAt(control(*window, "Text3"));
+        xdotool({"key", "ctrl+a"});
+        xdotool({"type", "28.5"});
+        xdotool({"key", "Return", "KP_Enter"});
+        QTest::qWait(200);
+        QCOMPARE(outputsOf(*window).first(), "12.833");
+        QCOMPARE(control<QLineEdit>(*window, "Text3").text(), "28.5");
+    }
+
+    void pointerOverTheLink()
+    {
+        StandInBrowser browser;
+        const std::unique_ptr<QWidget> window = HostRuntime::buildWindow(web::Description);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const auto& link = control<QLabel>(*window, "lblWebPage");
+        clickAt(link);
+        QTRY_COMPARE(browser.opened().size(), 1);
+
+        // The image the program drew for the scale, shown unchanged, its hot
+        // spot on the fingertip: (13, 9) in the 32 x 32 drawing.
+        const qreal scale = window->devicePixelRatioF();
+        const ServerPointer shown = serverPointer();
+        const QImage drawn = link.cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(shown.image.size(), (QSizeF(32, 32) * scale).toSize());
+        QCOMPARE(shown.hotSpot, QPoint(qRound(13 * scale), qRound(9 * scale)));
+        QVERIFY(shown.image == drawn);
+    }
 
 private:
     // Runs xdotool; a failure fails the test.
-    static void xdotool(const QStringList& arguments);
+    static void xdotool(const QStringList& arguments)
+    {
+        QProcess xdotool;
+        xdotool.start("xdotool", arguments);
+        QVERIFY2(xdotool.waitForFinished(5000) && xdotool.exitCode() == 0,
+                 qPrintable("xdotool " + arguments.join(' ') + ": " + xdotool.readAllStandardError()));
+        QTest::qWait(50); // the server's events reach the program through its event loop
+    }
+
     // Puts the X input focus on the window, as a window manager would.
-    static void focus(const QWidget& window);
-    static void clickAt(const QWidget& control);
+    static void focus(const QWidget& window)
+    {
+        xdotool({"windowfocus", "--sync", QString::number(window.winId())});
+        QVERIFY(QTest::qWaitForWindowActive(window.windowHandle()));
+    }
+
+    static void clickAt(const QWidget& control)
+    {
+        // xdotool counts the window's device pixels.
+        const QPointF centre =
+            QPointF(control.mapTo(control.window(), control.rect().center())) * control.devicePixelRatioF();
+        xdotool({"mousemove", "--window", QString::number(control.window()->winId()),
+                 QString::number(qRound(centre.x())), QString::number(qRound(centre.y())), "click", "1"});
+    }
 };
-
-void RealInputTest::initTestCase()
-{
-    if (QGuiApplication::platformName() != "xcb")
-        QSKIP("needs an X server: run on Xvfb through the xcb platform");
-    QProcess probe;
-    probe.start("xdotool", {"version"});
-    if (!probe.waitForFinished(5000) || probe.exitCode() != 0)
-        QSKIP("xdotool, which sends the keys and pointer moves, is missing");
-}
-
-void RealInputTest::xdotool(const QStringList& arguments)
-{
-    QProcess xdotool;
-    xdotool.start("xdotool", arguments);
-    QVERIFY2(xdotool.waitForFinished(5000) && xdotool.exitCode() == 0,
-             qPrintable("xdotool " + arguments.join(' ') + ": " + xdotool.readAllStandardError()));
-    QTest::qWait(50); // the server's events reach the program through its event loop
-}
-
-void RealInputTest::focus(const QWidget& window)
-{
-    xdotool({"windowfocus", "--sync", QString::number(window.winId())});
-    QVERIFY(QTest::qWaitForWindowActive(window.windowHandle()));
-}
-
-void RealInputTest::clickAt(const QWidget& control)
-{
-    // xdotool counts the window's device pixels.
-    const QPointF centre =
-        QPointF(control.mapTo(control.window(), control.rect().center())) * control.devicePixelRatioF();
-    xdotool({"mousemove", "--window", QString::number(control.window()->winId()), QString::number(qRound(centre.x())),
-             QString::number(qRound(centre.y())), "click", "1"});
-}
-
-void RealInputTest::enterPressesTheFocusedButtonOnly()
-{
-    const std::unique_ptr<QWidget> window = HostRuntime::buildWindow(Form1::Description);
-    window->show();
-    focus(*window);
-    clickAt(control(*window, "Text3"));
-    xdotool({"key", "ctrl+a"});
-    xdotool({"type", "300"});
-    xdotool({"key", "Tab", "Return"});
-    QTRY_COMPARE(outputsOf(*window).first(), "5.05236220472441");
-    QCOMPARE(QApplication::focusWidget()->objectName(), "Command1");
-    xdotool({"key", "Tab", "KP_Enter"});
-    QTRY_COMPARE(outputsOf(*window).first(), "12.833");
-    QCOMPARE(QApplication::focusWidget()->objectName(), "Command2");
-    // Enter in the input field presses nothing.
-    clickAt(control(*window, "Text3"));
-    xdotool({"key", "ctrl+a"});
-    xdotool({"type", "28.5"});
-    xdotool({"key", "Return", "KP_Enter"});
-    QTest::qWait(200);
-    QCOMPARE(outputsOf(*window).first(), "12.833");
-    QCOMPARE(control<QLineEdit>(*window, "Text3").text(), "28.5");
-}
-
-void RealInputTest::pointerOverTheLink()
-{
-    StandInBrowser browser;
-    const std::unique_ptr<QWidget> window = HostRuntime::buildWindow(web::Description);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const auto& link = control<QLabel>(*window, "lblWebPage");
-    clickAt(link);
-    QTRY_COMPARE(browser.opened().size(), 1);
-
-    // The image the program drew for the scale, shown unchanged, its hot
-    // spot on the fingertip: (13, 9) in the 32 x 32 drawing.
-    const qreal scale = window->devicePixelRatioF();
-    const ServerPointer shown = serverPointer();
-    const QImage drawn = link.cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QCOMPARE(shown.image.size(), (QSizeF(32, 32) * scale).toSize());
-    QCOMPARE(shown.hotSpot, QPoint(qRound(13 * scale), qRound(9 * scale)));
-    QVERIFY(shown.image == drawn);
-}
 
 KARVEL_GUI_TEST_MAIN(RealInputTest)
 #include "test_real_input.moc"
