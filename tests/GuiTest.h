@@ -143,16 +143,6 @@ protected:
         QTest::keyClicks(&box, text);
     }
     QStringList outputs() const { return outputsOf(*main_); }
-    // Opens a window by its button in the main window: the one window of
-    // that name.
-    QWidget& open(const char* button, const char* window) const
-    {
-        click(button);
-        const QList<QWidget*> shown = windowsNamed(window);
-        if (shown.size() != 1)
-            qFatal("%lld windows named %s", static_cast<long long>(shown.size()), window);
-        return *shown.first();
-    }
 
     std::unique_ptr<QWidget> main_;
 };

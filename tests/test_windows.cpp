@@ -75,22 +75,22 @@ private slots:
 
     void detailsReopenAfresh()
     {
-        QWidget& details = open("Command5", "Fold");
+        QWidget& details = shown(Window::Details);
         auto& notes = control<QPlainTextEdit>(details, "Text1");
         const QString described = notes.toPlainText();
         QTest::keyClicks(&notes, "my own notes");
         QVERIFY(notes.toPlainText() != described);
         details.close();
 
-        QWidget& reopened = open("Command5", "Fold");
+        QWidget& reopened = shown(Window::Details);
         QVERIFY(reopened.isVisible());
         QCOMPARE(control<QPlainTextEdit>(reopened, "Text1").toPlainText(), described);
     }
 
     void calculationRunsBesideOpenWindows()
     {
-        open("Command5", "Fold");
-        open("Command3", "web");
+        shown(Window::Details);
+        shown(Window::Link);
         type("Text3", "300");
         click("Command2");
         QCOMPARE(control<QLineEdit>(*main_, "Text16").text(), "8.27");
@@ -141,7 +141,7 @@ private slots:
     void linkOpensThePageOncePerClick()
     {
         StandInBrowser browser;
-        QWidget& link = open("Command3", "web");
+        QWidget& link = shown(Window::Link);
         QCOMPARE(control<QLabel>(link, "lblWebPage").text(), WebPage);
         QVERIFY(!control<QLabel>(link, "lblWebPage").text().endsWith('/'));
         for (int clicks = 1; clicks <= 3; ++clicks)
@@ -166,7 +166,7 @@ private slots:
     void keyboardLaunchesNothing()
     {
         StandInBrowser browser;
-        QWidget& link = open("Command3", "web");
+        QWidget& link = shown(Window::Link);
         QVERIFY(QTest::qWaitForWindowActive(&link));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab})
             QTest::keyClick(&link, key);
@@ -250,7 +250,7 @@ private slots:
 
     void handPointer()
     {
-        const QCursor pointer = control(open("Command3", "web"), "lblWebPage").cursor();
+        const QCursor pointer = control(shown(Window::Link), "lblWebPage").cursor();
         QCOMPARE(pointer.hotSpot(), QPoint(13, 9));
         const QImage image = pointer.pixmap().toImage();
         QCOMPARE(image.size(), QSize(32, 32));
@@ -439,7 +439,7 @@ private slots:
 
     void closingTheMainWindowLeavesOthersRunning()
     {
-        QWidget& details = open("Command5", "Fold");
+        QWidget& details = shown(Window::Details);
         bool runningAfterMainClosed = false;
         QTimer::singleShot(0, this, [&] {
             main_->close();
@@ -455,8 +455,8 @@ private slots:
 
     void exitEndsEverything()
     {
-        open("Command5", "Fold");
-        open("Command3", "web");
+        shown(Window::Details);
+        shown(Window::Link);
         QTimer::singleShot(0, this, [this] { click("Command4"); });
         QTimer::singleShot(5000, this, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
@@ -465,12 +465,18 @@ private slots:
     }
 
 private:
-    // The window, opened by its button (GAMMA DETAILS, WEBSITE) unless it is the main one.
+    // The window, opened by its button (GAMMA DETAILS, WEBSITE) unless it
+    // is the main one: the one window of its name.
     QWidget& shown(Window window)
     {
         if (window == Window::Main)
             return *main_;
-        return window == Window::Details ? open("Command5", "Fold") : open("Command3", "web");
+        const bool details = window == Window::Details;
+        click(details ? "Command5" : "Command3");
+        const QList<QWidget*> found = windowsNamed(details ? "Fold" : "web");
+        if (found.size() != 1)
+            qFatal("%lld windows of that name", static_cast<long long>(found.size()));
+        return *found.first();
     }
 };
 
