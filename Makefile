@@ -15,7 +15,8 @@
 #                 package, each in a fresh Debian 12 and 13
 #   make release  every file a user downloads, in dist/, from one version:
 #                 the tarball, the packages for amd64, arm64 and armhf, the
-#                 Windows zip and installer, and SHA256SUMS
+#                 Windows zip and installer, the browser edition's zip, and
+#                 SHA256SUMS
 #   make windows  cross-builds for Windows, tests it under Wine and makes
 #                 dist/karvel-1.00-win64.zip and its installer
 #                 dist/karvel-1.00-win64-setup.exe (KARVEL_QT_MINGW: a ready Qt)
@@ -166,7 +167,7 @@ check-format:
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
 
 # Everything a user downloads, from one version, with its checksums.
-release: check-release package-arm64 package-armhf windows
+release: check-release package-arm64 package-armhf windows web
 	tools/release.sh
 
 web: deps

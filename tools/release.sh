@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# make release, once the packages and the Windows files are made: checks
+# make release, once the packages, the Windows files and the browser
+# edition are made: checks
 # that every file a user downloads is in dist/ under the one version, and
 # writes their checksums into dist/SHA256SUMS.
 set -euo pipefail
@@ -11,7 +12,7 @@ tools/check-version.sh
 version=$(sed -n 's/^project(KARVEL VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 debian=$(dpkg-parsechangelog --show-field Version)
 files=(karvel-$version.tar.xz karvel_${debian}_amd64.deb karvel_${debian}_arm64.deb karvel_${debian}_armhf.deb
-       karvel-$version-win64.zip karvel-$version-win64-setup.exe)
+       karvel-$version-win64.zip karvel-$version-win64-setup.exe karvel-$version-web.zip)
 cd dist
 for file in "${files[@]}"; do
     [ -f "$file" ] || { echo "release: dist/$file is missing" >&2; exit 1; }
