@@ -67,7 +67,7 @@ AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
 BROWSER_TEST_TOOLS := chromium chromium-driver python3-selenium
-RELEASE_TOOLS := reuse appstream desktop-file-utils clang-format
+RELEASE_TOOLS := reuse appstream desktop-file-utils
 # hardening-check takes a program that calls only functions whose bounds the
 # compiler knew for unfortified; and Debian's C start files (Scrt1.o, crti.o,
 # crtn.o, up to Debian 13 at least) carry no control-flow (CET) marking, so
@@ -153,10 +153,9 @@ windows: deps
 	@$(call install-missing,$(WINDOWS_TOOLS))
 	JOBS=$(JOBS) windows/build.sh
 
-check-release: package
+check-release: package check-format
 	@$(call install-missing,$(RELEASE_TOOLS))
 	reuse lint
-	$(MAKE) --no-print-directory check-format
 	appstreamcli validate --no-net --pedantic build-debian/unpacked-$(NATIVE_ARCH)/usr/share/metainfo/*.metainfo.xml
 	desktop-file-validate build-debian/unpacked-$(NATIVE_ARCH)/usr/share/applications/*.desktop
 	tools/check-version.sh
@@ -164,7 +163,7 @@ check-release: package
 # Every C++ file laid out as .clang-format says.
 check-format:
 	@$(call install-missing,clang-format)
-	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name build\* -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 # Everything a user downloads, from one version, with its checksums.
 release: check-release package-arm64 package-armhf windows web
