@@ -10,6 +10,7 @@
 
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -21,14 +22,6 @@
 namespace {
 
 const std::array<const char*, 3> Separators{".", ",", "\u066B"};
-
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // The text as the C library reads it: no white space, '.' as separator.
 std::string forCLibrary(const std::string& text, const std::string& separator)
@@ -49,16 +42,15 @@ void convertAnyText(const std::string& text, const std::string& separator)
 {
     try {
         const float value = HostRuntime::toSingle(text);
-        require(std::isfinite(value), "a finite result");
+        assert(std::isfinite(value) && "a finite result");
         const std::string plain = forCLibrary(text, separator);
         errno = 0;
         const float expected = std::strtof(plain.c_str(), nullptr);
-        require(std::bit_cast<std::uint32_t>(value) == std::bit_cast<std::uint32_t>(expected),
-                "rounded as the C library rounds");
+        assert(std::bit_cast<std::uint32_t>(value) == std::bit_cast<std::uint32_t>(expected)
+               && "rounded as the C library rounds");
     } catch (const HostRuntime::RuntimeError& error) {
-        require(error.kind() == HostRuntime::ErrorKind::TypeMismatch
-                    || error.kind() == HostRuntime::ErrorKind::Overflow,
-                "only a type mismatch or an overflow");
+        using enum HostRuntime::ErrorKind;
+        assert((error.kind() == TypeMismatch || error.kind() == Overflow) && "only a type mismatch or an overflow");
     }
 }
 
@@ -69,8 +61,8 @@ void roundTrip(float value)
     std::array<char, 32> text{};
     std::snprintf(text.data(), text.size(), "%.9g", static_cast<double>(value));
     const float back = HostRuntime::toSingle(text.data());
-    require(std::bit_cast<std::uint32_t>(back) == std::bit_cast<std::uint32_t>(value),
-            "9 significant digits convert back exactly");
+    assert(std::bit_cast<std::uint32_t>(back) == std::bit_cast<std::uint32_t>(value)
+           && "9 significant digits convert back exactly");
 }
 
 } // namespace
