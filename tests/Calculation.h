@@ -30,12 +30,14 @@ public:
     std::string text(std::string_view control) const override { return at(control); }
     void replaceText(std::string_view control, std::string_view text) override { at(control) = text; }
 
-    // The six results, in the order they are computed.
-    std::vector<std::string> outputs() const
+    // The six results, in the order they are computed, in a list of texts
+    // of the caller's choice: Qt's tests take a QStringList.
+    template <typename List = std::vector<std::string>>
+    List outputs() const
     {
-        std::vector<std::string> results;
+        List results;
         for (const Dimension& dimension : DimensionTable)
-            results.push_back(at(dimension.outputField));
+            results.push_back(typename List::value_type(at(dimension.outputField).c_str()));
         return results;
     }
 

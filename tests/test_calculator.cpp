@@ -18,14 +18,6 @@ Q_DECLARE_METATYPE(LengthUnit)
 Q_DECLARE_METATYPE(std::optional<ErrorKind>)
 
 namespace {
-QStringList outputsOf(const MemoryFields& fields)
-{
-    QStringList texts;
-    for (const std::string& text : fields.outputs())
-        texts << QString::fromStdString(text);
-    return texts;
-}
-
 const QStringList At300MHz(CentimetresAt300MHz.begin(), CentimetresAt300MHz.end());
 } // namespace
 
@@ -75,7 +67,7 @@ private slots:
 
         MemoryFields fields(input.toStdString());
         CalculateDimensions(unit, fields);
-        QCOMPARE(outputsOf(fields), expected);
+        QCOMPARE(fields.outputs<QStringList>(), expected);
         QCOMPARE(Module1::Frequency, HostRuntime::toSingle(input.toStdString()));
     }
 
@@ -122,7 +114,7 @@ private slots:
             QCOMPARE(raised->kind(), error);
             const QString explained = QString::fromStdString(raised->detail() + ' ' + raised->advice());
             QVERIFY2(explained.contains(report) && explained.endsWith("and try again."), qPrintable(explained));
-            QCOMPARE(outputsOf(fields), QStringList(6, "00.0"));
+            QCOMPARE(fields.outputs<QStringList>(), QStringList(6, "00.0"));
             QCOMPARE(fields.text(FrequencyField), input.toStdString());
             QCOMPARE(Module1::Frequency, frequencyAfter);
         }
@@ -132,9 +124,9 @@ private slots:
     {
         MemoryFields fields("300");
         CalculateDimensions(LengthUnit::Inch, fields);
-        const QStringList inches = outputsOf(fields);
+        const QStringList inches = fields.outputs<QStringList>();
         CalculateDimensions(LengthUnit::Centimetre, fields);
-        const QStringList centimetres = outputsOf(fields);
+        const QStringList centimetres = fields.outputs<QStringList>();
         for (int row = 0; row < 6; ++row)
             QVERIFY2(inches[row] != centimetres[row], qPrintable(inches[row]));
         QCOMPARE(centimetres, At300MHz);
@@ -147,7 +139,7 @@ private slots:
             if (name != FrequencyField)
                 text = "typed by the user";
         CalculateDimensions(LengthUnit::Centimetre, fields);
-        QCOMPARE(outputsOf(fields), At300MHz);
+        QCOMPARE(fields.outputs<QStringList>(), At300MHz);
     }
 };
 

@@ -25,11 +25,8 @@ std::optional<QStringList> resultsFor(const QString& input, LengthUnit unit)
     const float frequency = Module1::Frequency;
     MemoryFields fields(input.toStdString());
     std::optional<QStringList> results;
-    if (!raisedBy([&] { CalculateDimensions(unit, fields); })) {
-        results = QStringList();
-        for (const std::string& text : fields.outputs())
-            *results << QString::fromStdString(text);
-    }
+    if (!raisedBy([&] { CalculateDimensions(unit, fields); }))
+        results = fields.outputs<QStringList>();
     Module1::Frequency = frequency;
     return results;
 }
