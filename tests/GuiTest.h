@@ -93,21 +93,6 @@ inline const QStringList OutputFields = [] {
     return names;
 }();
 
-inline QStringList outputsOf(const QWidget& mainWindow)
-{
-    QStringList texts;
-    for (const QString& name : OutputFields)
-        texts << control<QLineEdit>(mainWindow, qPrintable(name)).text();
-    return texts;
-}
-
-// Closes every window a test left open.
-inline void closeAllWindows()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->close();
-}
-
 // For tests of the windows: the main window built afresh for each test,
 // shown and active, with no frequency computed yet; every window that the
 // test opened is closed after it.
@@ -125,7 +110,8 @@ private slots:
     }
     void cleanup()
     {
-        closeAllWindows();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
         main_.reset();
     }
 
@@ -142,7 +128,13 @@ protected:
         box.selectAll();
         QTest::keyClicks(&box, text);
     }
-    QStringList outputs() const { return outputsOf(*main_); }
+    QStringList outputs() const
+    {
+        QStringList texts;
+        for (const QString& name : OutputFields)
+            texts << control<QLineEdit>(*main_, qPrintable(name)).text();
+        return texts;
+    }
 
     std::unique_ptr<QWidget> main_;
 };

@@ -8,7 +8,6 @@
 // platform, at the scale QT_SCALE_FACTOR gives.
 #include "host/WindowBuilder.h"
 #include "tests/GuiTest.h"
-#include "ui/Form1.h"
 #include "ui/web.h"
 
 #include <QLabel>
@@ -47,7 +46,7 @@ ServerPointer serverPointer()
 
 } // namespace
 
-class RealInputTest : public QObject {
+class RealInputTest : public MainWindowTest {
     Q_OBJECT
 
 private slots:
@@ -61,30 +60,26 @@ private slots:
             QSKIP("xdotool, which sends the keys and pointer moves, is missing");
     }
 
-    void cleanup() { closeAllWindows(); }
-
     void enterPressesTheFocusedButtonOnly()
     {
-        const std::unique_ptr<QWidget> window = HostRuntime::buildWindow(Form1::Description);
-        window->show();
-        focus(*window);
-        clickAt(control(*window, "Text3"));
+        focus(*main_);
+        clickAt(control(*main_, "Text3"));
         xdotool({"key", "ctrl+a"});
         xdotool({"type", "300"});
         xdotool({"key", "Tab", "Return"});
-        QTRY_COMPARE(outputsOf(*window).first(), "5.05236220472441");
+        QTRY_COMPARE(outputs().first(), "5.05236220472441");
         QCOMPARE(QApplication::focusWidget()->objectName(), "Command1");
         xdotool({"key", "Tab", "KP_Enter"});
-        QTRY_COMPARE(outputsOf(*window).first(), "12.833");
+        QTRY_COMPARE(outputs().first(), "12.833");
         QCOMPARE(QApplication::focusWidget()->objectName(), "Command2");
         // Enter in the input field presses nothing.
-        clickAt(control(*window, "Text3"));
+        clickAt(control(*main_, "Text3"));
         xdotool({"key", "ctrl+a"});
         xdotool({"type", "28.5"});
         xdotool({"key", "Return", "KP_Enter"});
         QTest::qWait(200);
-        QCOMPARE(outputsOf(*window).first(), "12.833");
-        QCOMPARE(control<QLineEdit>(*window, "Text3").text(), "28.5");
+        QCOMPARE(outputs().first(), "12.833");
+        QCOMPARE(control<QLineEdit>(*main_, "Text3").text(), "28.5");
     }
 
     void pointerOverTheLink()
