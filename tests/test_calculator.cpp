@@ -10,12 +10,7 @@
 
 #include <QTest>
 
-#include <optional>
-
 using HostRuntime::ErrorKind;
-
-Q_DECLARE_METATYPE(LengthUnit)
-Q_DECLARE_METATYPE(std::optional<ErrorKind>)
 
 namespace {
 const QStringList At300MHz(CentimetresAt300MHz.begin(), CentimetresAt300MHz.end());

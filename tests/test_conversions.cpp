@@ -15,8 +15,6 @@
 
 using HostRuntime::ErrorKind;
 
-Q_DECLARE_METATYPE(std::optional<ErrorKind>)
-
 class ConversionsTest : public QObject {
     Q_OBJECT
 

@@ -23,10 +23,6 @@
 // The program's three windows: the main one, and the two its buttons open.
 enum class Window { Main, Details, Link };
 
-Q_DECLARE_METATYPE(Window)
-Q_DECLARE_METATYPE(QAccessible::Role)
-Q_DECLARE_METATYPE(const HostRuntime::WindowDescription*)
-
 namespace {
 const QString WebPage = HostRuntime::toQString(Product::WebPage);
 }
