@@ -6,12 +6,17 @@
 # build-facts.env names (qtbase, static, single-threaded) from Debian 13's own qt6-base source
 # package with Debian 13's emscripten, so that it matches the host tools of
 # Debian 13's qt6-base-dev-tools; with only the modules and features that
-# KARVEL uses, so that the page loads little. Run as root inside a
+# KARVEL uses, so that the page loads little; with our patch to its browser
+# platform (qtbase-wasm.patch: the page's text fields carry their names, the
+# title bar's pictures an empty alt text, the input element the keypad that
+# a field asks for); and with the notices of the third-party code compiled
+# in, PREFIX/THIRD-PARTY-NOTICES.txt (tools/qt-notices.py). Run as root inside a
 # throwaway Debian 13 system whose apt has deb-src (browser/build.sh does):
 #   build-qt.sh PREFIX      (about 10 minutes on 2 cores)
 set -euo pipefail
 prefix=${1:?usage: build-qt.sh PREFIX}
-. "$(dirname "$0")/../build-facts.env"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../build-facts.env"
 apt-get install -y -qq --no-install-recommends emscripten nodejs qt6-base-dev qt6-base-dev-tools cmake \
     ninja-build python3 xz-utils dpkg-dev > /dev/null
 emsdk=${EMSDK:?build-qt.sh needs EMSDK, the emsdk layout of Debian emscripten}
@@ -21,6 +26,7 @@ cd "$work"
 apt-get source --download-only "qt6-base=$QT_WASM_SOURCE" > /dev/null
 tar xJf "qt6-base_${QT_WASM_SOURCE%-*}.orig.tar.xz"
 src=$work/qtbase-everywhere-src-${QT_WASM_SOURCE%%+*}
+patch -d "$src" -p1 --quiet < "$here/qtbase-wasm.patch"
 # The browser platform's own fonts stay out: every window, message box
 # included, is drawn in the face compiled into KARVEL.
 sed -i '/src\/3rdparty\/wasm\/DejaVuSans\(Mono\)\?\.ttf"/d' "$src/src/plugins/platforms/wasm/CMakeLists.txt"
@@ -53,3 +59,4 @@ export EMSDK=$emsdk
 grep -i "warning\|error" configure.log | head -20 || true
 cmake --build . --parallel "$(nproc)"
 cmake --install . > /dev/null
+"$here/../tools/qt-notices.py" "$src" . "$prefix/THIRD-PARTY-NOTICES.txt"

@@ -22,7 +22,7 @@ top=$PWD
 
 . ./build-facts.env
 # Made anew when the recipe or the Qt it builds changes.
-recipe=$( (cat browser/build-qt.sh; echo "$QT_WASM_SOURCE") | sha256sum | cut -c1-16)
+recipe=$( (cat browser/build-qt.sh browser/qtbase-wasm.patch tools/qt-notices.py; echo "$QT_WASM_SOURCE") | sha256sum | cut -c1-16)
 qt=${KARVEL_QT_WASM:-$debian_system_cache/qt6-wasm-$recipe.tar.xz}
 
 compare=$top/build-browser
@@ -58,7 +58,7 @@ debian_system_user '
     cmake --preset web > /dev/null
     cmake --build --preset web -j "$(nproc)"
     . build-web/release.sh
-    cmake --install build-web --prefix "build-web/folder/$name" > /dev/null
+    cmake --install build-web --prefix "$PWD/build-web/folder/$name" > /dev/null
     tools/zip-folder.sh "build-web/folder/$name" "build-web/$name.zip"
     node build-web/tools/dimension_sweep.js > build-web/sweep.txt
     node build-web/tools/exhaustive_conversions.js 101 > build-web/conversions.txt

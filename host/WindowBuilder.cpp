@@ -55,6 +55,10 @@ QWidget* buildTextBox(const ControlDescription& control, QWidget& window)
     box->setFrame(control.style != ControlStyle::Caption);
     box->setAlignment(horizontalAlignment(control) | Qt::AlignVCenter);
     box->setCursorPosition(0);
+    // Only a hint: a touch screen's keyboard opens on digits and the decimal
+    // point, and whatever else is typed or pasted still arrives.
+    if (control.numberEntry)
+        box->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     return box;
 }
 

@@ -77,6 +77,7 @@ struct ControlDescription {
     std::string_view accessibleName = {};
     std::string_view accessibleDescription = {};
     bool link = false;              // a label that assistive technology presents as a link
+    bool numberEntry = false;       // a text box where the user types a number
     ClickHandler onClick = nullptr; // buttons and labels
 };
 

@@ -22,7 +22,7 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     install(FILES ${library} DESTINATION .)
 endforeach()
 
-karvel_install_licences()
+karvel_install_licences(${KARVEL_QT_MINGW_SOURCE} windows/build-qt.sh)
 
 # The release's name and the facts windows/build.sh needs, for it to source.
 set(KARVEL_RELEASE_NAME karvel-${PROJECT_VERSION}-win64)

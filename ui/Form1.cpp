@@ -74,7 +74,7 @@ constexpr std::array Controls{
                        .left = 7920, .top = 960, .width = 975, .height = 375, .tabIndex = 2,
                        .style = Field, .fontPoints = 12,
                        .accessibleName = "INPUT FREQUENCY IN MHZ",
-                       .accessibleDescription = "The operating frequency in megahertz"},
+                       .accessibleDescription = "The operating frequency in megahertz", .numberEntry = true},
     ControlDescription{.kind = ControlKind::Button, .name = "Command1", .text = "INCH",
                        .left = 7200, .top = 1680, .width = 1095, .height = 495, .tabIndex = 3,
                        .onClick = [](QWidget& form) { calculateIn(LengthUnit::Inch, form); }},

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The KARVEL developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page around the program: starts it, says when it has ended, and keeps
+// the user told about the copy that the service worker keeps for offline use.
+'use strict';
+
+// A finger needs larger targets than a mouse: on a touch screen the windows
+// are drawn this much larger (INCH and CM then stand 46 pixels tall, the
+// smallest text 15), and the page scrolls to the rest of them.
+const touchScale = 1.4;
+const scale = matchMedia('(pointer: coarse)').matches ? touchScale : 1;
+document.documentElement.style.setProperty('--scale', String(scale));
+
+function show(id)
+{
+    for (const notice of document.querySelectorAll('.notice'))
+        notice.style.display = notice.id === id ? 'flex' : 'none';
+}
+
+function ended(message)
+{
+    document.getElementById('screen').replaceChildren();
+    document.getElementById('end-message').textContent = message;
+    show('ended');
+    document.getElementById('start-again').focus();
+}
+
+// One line at the page's foot; an action, if given, is a button beside it.
+function tell(message, action = null, onAction = null)
+{
+    document.getElementById('offline-message').textContent = message;
+    const button = document.getElementById('offline-action');
+    button.hidden = !action;
+    button.textContent = action || '';
+    button.onclick = onAction;
+    document.getElementById('offline').hidden = false;
+}
+
+document.getElementById('offline-dismiss').addEventListener('click', () => {
+    document.getElementById('offline').hidden = true;
+});
+document.getElementById('start-again').addEventListener('click', () => location.reload());
+// EXIT: the program has closed its windows.
+window.addEventListener('karvel-ended', () => ended('KARVEL has ended.'));
+
+// The main window's calculator column is at its right: where the windows
+// are wider than the screen, the page starts scrolled to there.
+function loaded()
+{
+    show(null);
+    if (scale !== 1)
+        requestAnimationFrame(() => window.scrollTo(document.documentElement.scrollWidth, 0));
+}
+
+async function start()
+{
+    try {
+        await qtLoad({
+            qt: {
+                containerElements: [document.getElementById('screen')],
+                entryFunction: window.karvel_entry,
+                environment: scale !== 1 ? {QT_SCALE_FACTOR: String(scale)} : {},
+                onLoaded: loaded,
+                onExit: exit => ended(exit.crashed ? 'KARVEL has stopped: ' + exit.text : 'KARVEL has ended.'),
+            },
+        });
+    } catch (error) {
+        ended('KARVEL could not start: ' + error);
+    }
+}
+
+// A worker that is installing either completes a verified copy or leaves
+// the one there was.
+function follow(worker, registration)
+{
+    worker.addEventListener('statechange', () => {
+        if (worker.state === 'installed')
+            kept(registration);
+        else if (worker.state === 'redundant' && registration.waiting !== worker && registration.active !== worker)
+            tell(navigator.serviceWorker.controller
+                     ? 'A new version of KARVEL could not be fetched whole; this one goes on working, offline too.'
+                     : 'KARVEL could not be kept for use without a network; it works while online.');
+    });
+}
+
+function kept(registration)
+{
+    if (registration.waiting && navigator.serviceWorker.controller) {
+        tell('A new version of KARVEL is ready.', 'Restart KARVEL', () => {
+            navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+            registration.waiting.postMessage('activate');
+        });
+    } else {
+        tell('KARVEL is ready to work without a network.');
+        // Kept until the user removes it, not until the browser needs room.
+        navigator.storage?.persist?.();
+    }
+}
+
+async function keepOffline()
+{
+    if (!('serviceWorker' in navigator))
+        return;
+    try {
+        const registration = await navigator.serviceWorker.register('service-worker.js');
+        if (registration.waiting)
+            kept(registration);
+        if (registration.installing)
+            follow(registration.installing, registration);
+        registration.addEventListener('updatefound', () => follow(registration.installing, registration));
+    } catch (error) {
+        tell('KARVEL could not be kept for use without a network: ' + error.message);
+    }
+}
+
+start();
+keepOffline();
