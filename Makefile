@@ -66,7 +66,9 @@ DEBIAN_PACKAGE_TOOLS := sbuild mmdebstrap uidmap lintian devscripts dpkg-dev git
 AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
-BROWSER_TEST_TOOLS := chromium chromium-driver python3-selenium
+BROWSER_TEST_TOOLS := chromium chromium-driver python3-selenium python3-websocket npm brotli
+# axe-core, which the browser tests run in the page, from the npm registry.
+AXE_CORE := axe-core@4.14.1
 RELEASE_TOOLS := reuse appstream desktop-file-utils
 # hardening-check takes a program that calls only functions whose bounds the
 # compiler knew for unfortified; and Debian's C start files (Scrt1.o, crti.o,
@@ -175,7 +177,8 @@ web: deps
 
 test-web:
 	@$(call install-missing,$(BROWSER_TEST_TOOLS))
-	browser/test_browser.py dist/karvel-$(VERSION)-web
+	npm install --silent --no-save --no-package-lock --prefix "$${XDG_CACHE_HOME:-$$HOME/.cache}/karvel/npm" $(AXE_CORE)
+	browser/test_browser.py dist/karvel-$(VERSION)-web chromium
 
 benchmark-web:
 	@$(call install-missing,$(BROWSER_TEST_TOOLS))

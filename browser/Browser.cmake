@@ -33,8 +33,6 @@ install(FILES /usr/share/doc/emscripten/copyright DESTINATION licenses RENAME em
 # Every file of the folder, which the service worker keeps for offline use.
 set(KARVEL_WEB_FILES index.html karvel-page.js karvel.js qtloader.js karvel.wasm manifest.webmanifest karvel.svg
     karvel-256.png ${KARVEL_LICENCE_FILES} licenses/Qt-third-party-notices.txt licenses/emscripten-copyright.txt)
-# The page passes the program its environment: on a touch screen, a larger scale.
-set_target_properties(karvel PROPERTIES QT_WASM_EXTRA_EXPORTED_METHODS ENV)
 
 # Last, once every other file is in place: the service worker, which names
 # them all, and a cache named after their contents, so that a changed

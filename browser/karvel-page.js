@@ -6,13 +6,6 @@
 // the user told about the copy that the service worker keeps for offline use.
 'use strict';
 
-// A finger needs larger targets than a mouse: on a touch screen the windows
-// are drawn this much larger (INCH and CM then stand 46 pixels tall, the
-// smallest text 15), and the page scrolls to the rest of them.
-const touchScale = 1.4;
-const scale = matchMedia('(pointer: coarse)').matches ? touchScale : 1;
-document.documentElement.style.setProperty('--scale', String(scale));
-
 function show(id)
 {
     for (const notice of document.querySelectorAll('.notice'))
@@ -45,15 +38,6 @@ document.getElementById('start-again').addEventListener('click', () => location.
 // EXIT: the program has closed its windows.
 window.addEventListener('karvel-ended', () => ended('KARVEL has ended.'));
 
-// The main window's calculator column is at its right: where the windows
-// are wider than the screen, the page starts scrolled to there.
-function loaded()
-{
-    show(null);
-    if (scale !== 1)
-        requestAnimationFrame(() => window.scrollTo(document.documentElement.scrollWidth, 0));
-}
-
 async function start()
 {
     try {
@@ -61,8 +45,7 @@ async function start()
             qt: {
                 containerElements: [document.getElementById('screen')],
                 entryFunction: window.karvel_entry,
-                environment: scale !== 1 ? {QT_SCALE_FACTOR: String(scale)} : {},
-                onLoaded: loaded,
+                onLoaded: () => show(null),
                 onExit: exit => ended(exit.crashed ? 'KARVEL has stopped: ' + exit.text : 'KARVEL has ended.'),
             },
         });
@@ -110,6 +93,9 @@ async function keepOffline()
         if (registration.installing)
             follow(registration.installing, registration);
         registration.addEventListener('updatefound', () => follow(registration.installing, registration));
+        // A new release is looked for at each start; offline there is none.
+        if (registration.active)
+            registration.update().catch(() => {});
     } catch (error) {
         tell('KARVEL could not be kept for use without a network: ' + error.message);
     }
