@@ -66,7 +66,7 @@ DEBIAN_PACKAGE_TOOLS := sbuild mmdebstrap uidmap lintian devscripts dpkg-dev git
 AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
-BROWSER_TEST_TOOLS := chromium chromium-driver python3-selenium python3-websocket brotli
+BROWSER_TEST_TOOLS := chromium chromium-driver python3-selenium brotli
 # axe-core, which the browser tests run in the page, from the npm registry.
 AXE_CORE := axe-core@4.14.1
 RELEASE_TOOLS := reuse appstream desktop-file-utils

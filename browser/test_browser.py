@@ -1,11 +1,10 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""KARVEL's browser edition used as a user uses it, in three engines.
+"""KARVEL's browser edition used as a user uses it, in headless Chromium.
 
-    browser/test_browser.py FOLDER [ENGINE...]  the tests below, in Chromium,
-                                               WebKitGTK (Safari's engine)
-                                               and Firefox, or those named
+    browser/test_browser.py FOLDER [ENGINE...]  the tests below, in the
+                                               engines named (chromium)
     browser/test_browser.py --measure FOLDER   what the page loads, gzipped
                                                and with brotli, and the time
                                                to its first window
@@ -14,27 +13,22 @@ FOLDER is the one that make web writes (dist/karvel-VERSION-web), served
 here on 127.0.0.1 as a careful host serves it: under a strict content
 security policy. The fields are read where a screen reader reads them: in
 the elements that Qt's accessibility puts into the page. Mouse clicks, taps
-and keys go to the windows as a user's would. WebKitGTK needs a display
-(make test-web gives it Xvfb's).
+and keys go to the windows as a user's would.
 """
 
-import base64
 import gzip
 import hashlib
 import http.server
-import json
 import os
 import pathlib
 import re
 import shutil
-import socket
 import subprocess
 import sys
 import tempfile
 import threading
 import time
 
-import websocket
 from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
@@ -113,7 +107,7 @@ class Server:
 
 
 class Selenium:
-    """Chromium and WebKitGTK, through their WebDriver."""
+    """Chromium, through its WebDriver; another engine is another class with these methods."""
 
     def __init__(self, engine, profile, phone):
         self.pointer = PointerInput('touch' if phone else 'mouse', 'pointer')
@@ -128,12 +122,6 @@ class Selenium:
                     'deviceMetrics': {'width': 390, 'height': 844, 'pixelRatio': 3, 'touch': True,
                                       'mobile': True}})
             self.driver = webdriver.Chrome(options=options)
-        else:
-            options = webdriver.WebKitGTKOptions()
-            options.binary_location = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
-            for argument in ('--automation', '--geometry=1000x800', f'--profile-directory={profile}'):
-                options.add_argument(argument)
-            self.driver = webdriver.WebKitGTK(options=options)
 
     def get(self, address):
         self.driver.get(address)
@@ -160,8 +148,7 @@ class Selenium:
         chain.perform()
 
     def clear_cache(self):
-        if hasattr(self.driver, 'execute_cdp_cmd'):
-            self.driver.execute_cdp_cmd('Network.clearBrowserCache', {})
+        self.driver.execute_cdp_cmd('Network.clearBrowserCache', {})
 
     def screenshot(self, path):
         self.driver.save_screenshot(str(path))
@@ -170,95 +157,7 @@ class Selenium:
         self.driver.quit()
 
 
-class Firefox:
-    """Firefox ESR through its own WebDriver BiDi (Debian has no geckodriver)."""
-
-    def __init__(self, engine, profile, phone):
-        del engine, phone
-        (pathlib.Path(profile) / 'user.js').write_text(
-            'user_pref("browser.shell.checkDefaultBrowser", false);\n', encoding='utf-8')
-        # Firefox opens no WebDriver BiDi on port 0: a port free now.
-        with socket.socket() as probe:
-            probe.bind(('127.0.0.1', 0))
-            port = probe.getsockname()[1]
-        self.process = subprocess.Popen(
-            ['firefox-esr', '--headless', '--no-remote', '--profile', str(profile), '--remote-debugging-port', str(port),
-             '--width', '1000', '--height', '800'], stderr=subprocess.PIPE, text=True)
-        for line in self.process.stderr:
-            if found := re.search(r'WebDriver BiDi listening on (ws://\S+)', line):
-                break
-        else:
-            raise RuntimeError('Firefox gave no WebDriver BiDi address')
-        threading.Thread(target=self.process.stderr.read, daemon=True).start()
-        self.socket = websocket.create_connection(found.group(1) + '/session')
-        self.next_id = 0
-        self.command('session.new', {'capabilities': {}})
-        self.context = self.command('browsingContext.getTree', {})['contexts'][0]['context']
-
-    def command(self, method, parameters):
-        self.next_id += 1
-        self.socket.send(json.dumps({'id': self.next_id, 'method': method, 'params': parameters}))
-        while True:
-            message = json.loads(self.socket.recv())
-            if message.get('id') == self.next_id:
-                if message.get('type') == 'error':
-                    raise RuntimeError(f"{method}: {message.get('error')}: {message.get('message')}")
-                return message['result']
-
-    def get(self, address):
-        self.command('browsingContext.navigate', {'context': self.context, 'url': address, 'wait': 'complete'})
-
-    def refresh(self):
-        self.command('browsingContext.reload', {'context': self.context, 'wait': 'complete'})
-
-    @staticmethod
-    def value(remote):
-        kind, value = remote['type'], remote.get('value')
-        if kind == 'array':
-            return [Firefox.value(item) for item in value]
-        if kind == 'object':
-            return {key: Firefox.value(item) for key, item in value}
-        return None if kind in ('null', 'undefined') else value
-
-    def run(self, script):
-        result = self.command('script.callFunction', {
-            'functionDeclaration': f'async function() {{ {script} }}', 'awaitPromise': True,
-            'target': {'context': self.context}, 'resultOwnership': 'none'})
-        if result['type'] == 'exception':
-            raise RuntimeError(result['exceptionDetails']['text'])
-        return self.value(result['result'])
-
-    def click(self, x, y):
-        self.command('input.performActions', {'context': self.context, 'actions': [{
-            'type': 'pointer', 'id': 'mouse', 'parameters': {'pointerType': 'mouse'}, 'actions': [
-                {'type': 'pointerMove', 'x': int(x), 'y': int(y)},
-                {'type': 'pointerDown', 'button': 0}, {'type': 'pointerUp', 'button': 0}]}]})
-
-    def keys(self, *keys, control=False):
-        strokes = [stroke for key in ''.join(keys)
-                   for stroke in ({'type': 'keyDown', 'value': key}, {'type': 'keyUp', 'value': key})]
-        if control:
-            strokes = [{'type': 'keyDown', 'value': Keys.CONTROL}] + strokes + [{'type': 'keyUp', 'value': Keys.CONTROL}]
-        self.command('input.performActions', {'context': self.context,
-                                              'actions': [{'type': 'key', 'id': 'keyboard', 'actions': strokes}]})
-
-    def clear_cache(self):
-        pass
-
-    def screenshot(self, path):
-        data = self.command('browsingContext.captureScreenshot', {'context': self.context})['data']
-        pathlib.Path(path).write_bytes(base64.b64decode(data))
-
-    def quit(self):
-        try:
-            self.command('browser.close', {})
-        except Exception:  # the browser may close before it answers
-            pass
-        self.socket.close()
-        self.process.wait(timeout=30)
-
-
-ENGINES = {'chromium': Selenium, 'webkit': Selenium, 'firefox': Firefox}
+ENGINES = {'chromium': Selenium}
 
 
 class Page:
@@ -519,16 +418,13 @@ def phone(page, failures):
     check(failures, 'phone: INCH by touch', page.results(), RESULTS['INCH'])
 
 
-# Each on a page of its own: (name, phone, caching by the server, steps,
-# the engines that cannot run it and why).
+# Each on a page of its own: (name, phone, caching by the server, steps).
 CASES = [
     ('desktop', False, 'no-cache',
-     [calculations, windows_at_desktop_size, accessible_names, link, not_a_number, exit_and_start_again], {}),
-    ('offline', False, 'no-store', [offline], {}),
-    ('updates', False, 'max-age=600', [updates],
-     {'webkit': "WebKitGTK's automation sessions keep no data once the browser closes"}),
-    ('phone', True, 'no-cache', [phone],
-     {'webkit': 'its WebDriver emulates no phone', 'firefox': 'its WebDriver BiDi emulates no phone'}),
+     [calculations, windows_at_desktop_size, accessible_names, link, not_a_number, exit_and_start_again]),
+    ('offline', False, 'no-store', [offline]),
+    ('updates', False, 'max-age=600', [updates]),
+    ('phone', True, 'no-cache', [phone]),
 ]
 
 
@@ -536,10 +432,7 @@ def test(folder, engines):
     server = Server(folder)
     failures = []
     for engine in engines:
-        for name, on_phone, caching, steps, cannot in CASES:
-            if engine in cannot:
-                print(f'skipped: {engine} {name}: {cannot[engine]}')
-                continue
+        for name, on_phone, caching, steps in CASES:
             print(f'::: {engine}: {name}')
             server.caching = caching
             with tempfile.TemporaryDirectory() as profile:
