@@ -9,12 +9,15 @@
 #                 sbuild in a fresh Debian of this machine's release, checked
 #                 by lintian at its strictest and hardening-check; copied to
 #                 dist/ with the upstream tarball dist/karvel-VERSION.tar.xz
-#   make package-arm64, make package-armhf  the same for the Raspberry Pi's
-#                 Debian, cross-built (sbuild --host)
-#   make autopkgtest  the package's own tests (debian/tests) on the installed
-#                 package, each in a fresh Debian 12 and 13
+#   make package-CODENAME-ARCH  the same for Debian 12 (bookworm) or 13
+#                 (trixie) on amd64, arm64 or armhf (cross-built with sbuild
+#                 --host); make packages builds all six
+#   make autopkgtest  the package's own tests (debian/tests) on each of the
+#                 six, installed by apt in a fresh system of its own release
+#                 and architecture (under qemu for arm); autopkgtest-CODENAME-ARCH
+#                 for one
 #   make release  every file a user downloads, in dist/, from one version:
-#                 the tarball, the packages for amd64, arm64 and armhf, the
+#                 the tarball, the six packages (each passed autopkgtest), the
 #                 Windows zip and installer, the browser edition's zip, and
 #                 SHA256SUMS
 #   make windows  cross-builds for Windows, tests it under Wine and makes
@@ -62,7 +65,8 @@ NATIVE_ARCH := $(shell dpkg --print-architecture 2>/dev/null)
 DEBIAN_VERSION := $(shell dpkg-parsechangelog --show-field Version 2>/dev/null)
 # The release's own version (tools/check-version.sh keeps them the same).
 VERSION := $(patsubst %-$(lastword $(subst -, ,$(DEBIAN_VERSION))),%,$(DEBIAN_VERSION))
-DEBIAN_PACKAGE_TOOLS := sbuild mmdebstrap uidmap lintian devscripts dpkg-dev git xz-utils
+DEBIAN_PACKAGE_TOOLS := sbuild mmdebstrap uidmap lintian devscripts dpkg-dev git xz-utils \
+                        qemu-user-static binfmt-support arch-test
 AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
@@ -93,7 +97,7 @@ install-missing = missing=""; \
 	  $$sudo apt-get update && $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure package autopkgtest check-release check-format \
+.PHONY: run test test-plain test-sanitized build deps configure source package packages autopkgtest check-release check-format \
         release windows web test-web benchmark-web test-debian12 test-debian13 test-arm64 reprotest clean
 
 run: configure
@@ -116,36 +120,42 @@ build: configure
 configure: deps
 	cmake --preset default
 
-package: package-$(NATIVE_ARCH)
+package: package-$(DEBIAN_CODENAME)-$(NATIVE_ARCH)
 
-# sbuild builds the source package for that architecture (a cross build
-# where it is not the machine's); lintian fails it on any tag, even of
-# information, but the one a first upload cannot help.
-package-%:
-	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS) $(DEBIAN_SYSTEM_TOOLS))
+# Every package a release carries: each release for each architecture.
+PACKAGE_RELEASES := bookworm trixie
+PACKAGE_ARCHS ?= amd64 arm64 armhf
+PACKAGE_BUILDS := $(foreach r,$(PACKAGE_RELEASES),$(foreach a,$(PACKAGE_ARCHS),$(r)-$(a)))
+packages: $(addprefix package-,$(PACKAGE_BUILDS))
+
+# The source package, made once per run of make, before any build reads it.
+source:
+	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS))
 	tools/debian-package.sh source
-	tools/debian-package.sh build $(DEBIAN_CODENAME) $*
+
+# sbuild builds the source package for that release and architecture (a
+# cross build where it is not the machine's); lintian fails it on any tag,
+# even of information, but the one a first upload cannot help.
+package-%: source
+	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS))
+	tools/debian-package.sh build $(subst -, ,$*)
 	lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
 	    --suppress-tags initial-upload-closes-no-bugs \
-	    build-debian/source/karvel_$(DEBIAN_VERSION).dsc build-debian/$(DEBIAN_CODENAME)-$*/*.changes \
-	    build-debian/$(DEBIAN_CODENAME)-$*/*.deb
-	rm -rf build-debian/unpacked-$* && dpkg-deb -x build-debian/$(DEBIAN_CODENAME)-$*/karvel_$(DEBIAN_VERSION)_$*.deb build-debian/unpacked-$*
+	    build-debian/source/karvel_$(DEBIAN_VERSION).dsc build-debian/$*/*.changes build-debian/$*/*.deb
+	rm -rf build-debian/unpacked-$* && dpkg-deb -x build-debian/$*/$$(tools/debian-package.sh name $(subst -, ,$*)) build-debian/unpacked-$*
 	$(HARDENING_CHECK) build-debian/unpacked-$*/usr/bin/karvel
-	cp build-debian/$(DEBIAN_CODENAME)-$*/karvel_$(DEBIAN_VERSION)_$*.deb dist/
-	@ls dist/karvel_$(DEBIAN_VERSION)_$*.deb
+	cp build-debian/$*/$$(tools/debian-package.sh name $(subst -, ,$*)) dist/
 
-# The tests of debian/tests on the package of Debian 12 and of Debian 13,
-# each installed in a fresh system of its release; and each release's
-# protections of the program.
-autopkgtest:
-	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS) $(DEBIAN_SYSTEM_TOOLS) $(AUTOPKGTEST_TOOLS))
-	tools/debian-package.sh source
-	for codename in bookworm trixie; do \
-	  tools/debian-package.sh build $$codename && tools/debian-package.sh autopkgtest $$codename || exit 1; \
-	  rm -rf build-debian/unpacked-$$codename; \
-	  dpkg-deb -x build-debian/$$codename-$(NATIVE_ARCH)/karvel_$(DEBIAN_VERSION)_$(NATIVE_ARCH).deb build-debian/unpacked-$$codename; \
-	  $(HARDENING_CHECK) build-debian/unpacked-$$codename/usr/bin/karvel || exit 1; \
-	done
+# The tests of debian/tests on every package, each installed by apt in a
+# fresh system of its own release and architecture.
+# AUTOPKGTEST_ARCHS="amd64 armhf" leaves out arm64, as CI does for its time:
+# armhf is the architecture whose libraries Debian 13 renamed without the
+# old names.
+AUTOPKGTEST_ARCHS ?= $(PACKAGE_ARCHS)
+autopkgtest: $(foreach r,$(PACKAGE_RELEASES),$(foreach a,$(AUTOPKGTEST_ARCHS),autopkgtest-$(r)-$(a)))
+autopkgtest-%: package-%
+	@$(call install-missing,$(AUTOPKGTEST_TOOLS))
+	tools/debian-package.sh autopkgtest $(subst -, ,$*)
 
 test-arm64:
 	@$(call install-missing,$(DEBIAN_SYSTEM_TOOLS))
@@ -158,8 +168,8 @@ windows: deps
 check-release: package check-format
 	@$(call install-missing,$(RELEASE_TOOLS))
 	reuse lint
-	appstreamcli validate --no-net --pedantic build-debian/unpacked-$(NATIVE_ARCH)/usr/share/metainfo/*.metainfo.xml
-	desktop-file-validate build-debian/unpacked-$(NATIVE_ARCH)/usr/share/applications/*.desktop
+	appstreamcli validate --no-net --pedantic build-debian/unpacked-$(DEBIAN_CODENAME)-$(NATIVE_ARCH)/usr/share/metainfo/*.metainfo.xml
+	desktop-file-validate build-debian/unpacked-$(DEBIAN_CODENAME)-$(NATIVE_ARCH)/usr/share/applications/*.desktop
 	tools/check-version.sh
 
 # Every C++ file laid out as .clang-format says.
@@ -168,7 +178,7 @@ check-format:
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 # Everything a user downloads, from one version, with its checksums.
-release: check-release package-arm64 package-armhf windows web
+release: check-release packages autopkgtest windows web
 	tools/release.sh
 
 web: deps

@@ -29,34 +29,11 @@ if [ "$(id -u)" -ne 0 ]; then
     exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI,HARDENING_CHECK,KARVEL_DEBIAN_ARCHIVE "$0" "$@"
 fi
 
+. tools/debian-archive.sh
 debian_system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/karvel
 # Raised whenever the way the minimal system is made changes, so that an
 # older one is made again.
 debian_system_recipe=2
-
-# The Debian archive of this machine's apt sources: the first one that
-# serves a release's own suite (not -updates or -security).
-debian_system_archive() {
-    if [ -n "${KARVEL_DEBIAN_ARCHIVE:-}" ]; then
-        echo "$KARVEL_DEBIAN_ARCHIVE"
-        return
-    fi
-    local archive
-    archive=$(apt-get indextargets --format '$(TARGET_OF) $(RELEASE) $(REPO_URI)' 'Created-By: Packages' \
-              | awk '$1 == "deb" && $2 !~ /-/ { print $3; exit }')
-    if [ -z "$archive" ]; then
-        echo "no Debian archive in this machine's apt sources: set KARVEL_DEBIAN_ARCHIVE to one" >&2
-        return 1
-    fi
-    echo "${archive%/}"
-}
-
-# A proxy that apt is set up with also serves debootstrap and the copies.
-debian_system_proxy() {
-    local http_proxy=""
-    eval "$(apt-config shell http_proxy Acquire::http::Proxy)"
-    echo "$http_proxy"
-}
 
 debian_system_prepare() {
     local codename=$1 base=$debian_system_cache/debian-$1
@@ -64,8 +41,8 @@ debian_system_prepare() {
         return
     fi
     local archive proxy
-    archive=$(debian_system_archive)
-    proxy=$(debian_system_proxy)
+    archive=$(debian_archive)
+    proxy=$(debian_proxy)
     echo "debian-system: setting up a minimal Debian $codename from $archive in $base (once)"
     rm -rf --one-file-system "$base"
     http_proxy=$proxy debootstrap --variant=minbase --include=make,git,ca-certificates,sudo \

@@ -10,9 +10,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/check-version.sh
 version=$(sed -n 's/^project(KARVEL VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-debian=$(dpkg-parsechangelog --show-field Version)
-files=(karvel-$version.tar.xz karvel_${debian}_amd64.deb karvel_${debian}_arm64.deb karvel_${debian}_armhf.deb
-       karvel-$version-win64.zip karvel-$version-win64-setup.exe karvel-$version-web.zip)
+files=("karvel-$version.tar.xz")
+for codename in bookworm trixie; do
+    for arch in amd64 arm64 armhf; do
+        files+=("$(tools/debian-package.sh name "$codename" "$arch")")
+    done
+done
+files+=("karvel-$version-win64.zip" "karvel-$version-win64-setup.exe" "karvel-$version-web.zip")
 cd dist
 for file in "${files[@]}"; do
     [ -f "$file" ] || { echo "release: dist/$file is missing" >&2; exit 1; }
