@@ -51,12 +51,11 @@ second=$work/other/folder/source
 for clone in "$first" "$second"; do
     git clone --quiet --no-hardlinks "$top" "$clone"
 done
-(cd "$first" && make package-amd64 package-arm64 package-armhf)
-(cd "$second" && umask 002 && KARVEL_SBUILD_VARIED=1 make package-amd64 package-arm64 package-armhf)
+(cd "$first" && make packages)
+(cd "$second" && umask 002 && KARVEL_SBUILD_VARIED=1 make packages)
 cmp "$first/dist/karvel-"*.tar.xz "$second/dist/karvel-"*.tar.xz
 echo "reprotest: the same upstream tarball from both clones"
-for arch in amd64 arm64 armhf; do
-    package=$(cd "$first/dist" && echo karvel_*_$arch.deb)
+for package in $(cd "$first/dist" && echo karvel_*.deb); do
     if ! cmp "$first/dist/$package" "$second/dist/$package"; then
         diffoscope "$first/dist/$package" "$second/dist/$package" || true
         exit 1
