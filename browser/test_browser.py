@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""KARVEL's browser edition used as a user uses it, in headless Chromium.
+"""KARVEL's browser edition used as a user uses it, in Chromium (headless)
+and in WebKitGTK, the engine of Safari (on the X display it is given).
 
     browser/test_browser.py FOLDER [ENGINE...]  the tests below, in the
-                                               engines named (chromium)
+                                               engines named (chromium,
+                                               webkitgtk; all by default)
     browser/test_browser.py --measure FOLDER   what the page loads, gzipped
                                                and with brotli, and the time
                                                to its first window
@@ -107,9 +109,13 @@ class Server:
 
 
 class Selenium:
-    """Chromium, through its WebDriver; another engine is another class with these methods."""
+    """A browser through its WebDriver: Chromium's, or WebKitGTK's driver
+    with its MiniBrowser. Another engine is another class with these methods."""
+
+    WEBKIT_BROWSER = next(iter(pathlib.Path('/usr/lib').glob('*/webkit2gtk-4.1/MiniBrowser')), None)
 
     def __init__(self, engine, profile, phone):
+        self.engine = engine
         self.pointer = PointerInput('touch' if phone else 'mouse', 'pointer')
         if engine == 'chromium':
             options = webdriver.ChromeOptions()
@@ -122,6 +128,12 @@ class Selenium:
                     'deviceMetrics': {'width': 390, 'height': 844, 'pixelRatio': 3, 'touch': True,
                                       'mobile': True}})
             self.driver = webdriver.Chrome(options=options)
+        else:
+            options = webdriver.WebKitGTKOptions()
+            options.binary_location = str(self.WEBKIT_BROWSER)
+            options.add_argument('--automation')
+            self.driver = webdriver.WebKitGTK(options=options)
+            self.driver.set_window_size(1000, 800)
 
     def get(self, address):
         self.driver.get(address)
@@ -148,7 +160,10 @@ class Selenium:
         chain.perform()
 
     def clear_cache(self):
-        self.driver.execute_cdp_cmd('Network.clearBrowserCache', {})
+        # WebKit's driver cannot empty its HTTP cache; the offline case's
+        # server forbids it to store anything (no-store).
+        if self.engine == 'chromium':
+            self.driver.execute_cdp_cmd('Network.clearBrowserCache', {})
 
     def screenshot(self, path):
         self.driver.save_screenshot(str(path))
@@ -157,7 +172,7 @@ class Selenium:
         self.driver.quit()
 
 
-ENGINES = {'chromium': Selenium}
+ENGINES = {'chromium': Selenium, 'webkitgtk': Selenium}
 
 
 class Page:
@@ -418,13 +433,16 @@ def phone(page, failures):
     check(failures, 'phone: INCH by touch', page.results(), RESULTS['INCH'])
 
 
-# Each on a page of its own: (name, phone, caching by the server, steps).
+# Each on a page of its own: (name, phone, caching by the server, steps,
+# engines). WebKit's automation keeps nothing once the browser is closed,
+# and only Chromium emulates a phone.
 CASES = [
     ('desktop', False, 'no-cache',
-     [calculations, windows_at_desktop_size, accessible_names, link, not_a_number, exit_and_start_again]),
-    ('offline', False, 'no-store', [offline]),
-    ('updates', False, 'max-age=600', [updates]),
-    ('phone', True, 'no-cache', [phone]),
+     [calculations, windows_at_desktop_size, accessible_names, link, not_a_number, exit_and_start_again],
+     set(ENGINES)),
+    ('offline', False, 'no-store', [offline], set(ENGINES)),
+    ('updates', False, 'max-age=600', [updates], {'chromium'}),
+    ('phone', True, 'no-cache', [phone], {'chromium'}),
 ]
 
 
@@ -432,7 +450,9 @@ def test(folder, engines):
     server = Server(folder)
     failures = []
     for engine in engines:
-        for name, on_phone, caching, steps in CASES:
+        for name, on_phone, caching, steps, case_engines in CASES:
+            if engine not in case_engines:
+                continue
             print(f'::: {engine}: {name}')
             server.caching = caching
             with tempfile.TemporaryDirectory() as profile:
