@@ -26,9 +26,9 @@
 #   make web      KARVEL for the browser, built in a fresh Debian 13:
 #                 dist/karvel-1.00-web/ (a folder any web server serves)
 #                 and its zip; the same digits as here, run by node
-#   make test-web  that folder in Chromium and WebKitGTK (Safari's engine),
-#                 as a user would use it, also offline, after a new release
-#                 and on a phone's screen (those two in Chromium)
+#   make test-web  that folder in Chromium, WebKitGTK (Safari's engine) and
+#                 Firefox ESR, as a user would use it, also offline, after a
+#                 new release (not in WebKit) and on a phone (in Chromium)
 #   make test-debian12, make test-debian13  the README's test command as a
 #                 newcomer with sudo in a fresh minimal Debian 12 or 13
 #   make test-arm64  the suite under qemu's emulation of arm64 (and part of
@@ -71,7 +71,8 @@ DEBIAN_PACKAGE_TOOLS := sbuild mmdebstrap uidmap lintian devscripts dpkg-dev git
 AUTOPKGTEST_TOOLS := autopkgtest
 WINDOWS_TOOLS := g++-mingw-w64-x86-64-posix wine wine64 ninja-build zip unzip dpkg-dev nsis
 DEBIAN_SYSTEM_TOOLS := debootstrap git
-BROWSER_TEST_TOOLS := chromium chromium-driver webkit2gtk-driver xvfb xauth python3-selenium brotli
+BROWSER_TEST_TOOLS := chromium chromium-driver webkit2gtk-driver xvfb xauth firefox-esr python3-websocket \
+                      python3-selenium brotli
 # axe-core, which the browser tests run in the page, from the npm registry.
 AXE_CORE := axe-core@4.14.1
 RELEASE_TOOLS := reuse appstream desktop-file-utils
