@@ -86,6 +86,7 @@ REPROTEST_TOOLS := reprotest diffoscope-minimal faketime disorderfs locales-all 
 # Every step that writes a time writes this one: the last commit's, or
 # outside git the changelog's.
 SOURCE_DATE_EPOCH := $(shell tools/source-date-epoch.sh)
+$(if $(SOURCE_DATE_EPOCH),,$(error no time for the build to write: set SOURCE_DATE_EPOCH))
 export SOURCE_DATE_EPOCH
 
 # Installs the Debian packages of $(1) that are missing.
@@ -99,7 +100,7 @@ install-missing = missing=""; \
 	  $$sudo apt-get update && $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
-.PHONY: run test test-plain test-sanitized build deps configure source package packages autopkgtest check-release check-format \
+.PHONY: run test test-plain test-sanitized build deps configure source package packages autopkgtest check-release check-shell check-format \
         release windows web test-web benchmark-web test-debian12 test-debian13 test-arm64 reprotest clean
 
 run: configure
@@ -167,12 +168,17 @@ windows: deps
 	@$(call install-missing,$(WINDOWS_TOOLS))
 	JOBS=$(JOBS) windows/build.sh
 
-check-release: package check-format
+check-release: package check-format check-shell
 	@$(call install-missing,$(RELEASE_TOOLS))
 	reuse lint
 	appstreamcli validate --no-net --pedantic build-debian/unpacked-$(DEBIAN_CODENAME)-$(NATIVE_ARCH)/usr/share/metainfo/*.metainfo.xml
 	desktop-file-validate build-debian/unpacked-$(DEBIAN_CODENAME)-$(NATIVE_ARCH)/usr/share/applications/*.desktop
 	tools/check-version.sh
+
+# Every shell script passes shellcheck (as .shellcheckrc sets it up).
+check-shell:
+	@$(call install-missing,shellcheck)
+	shellcheck $$( { git ls-files '*.sh'; git grep -lE '^#!.*[/ ](ba)?sh$$'; } | sort -u)
 
 # Every C++ file laid out as .clang-format says.
 check-format:

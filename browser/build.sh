@@ -52,6 +52,7 @@ if [ ! -f "$qt" ]; then
     '
     mv "$system_root/root/qt6-wasm.tar.xz" "$qt.new" && mv "$qt.new" "$qt"
 fi
+# shellcheck disable=SC2016 # expanded in the system, not here
 debian_system_user '
     cd karvel
     export EMSDK=/opt/emsdk KARVEL_QT_WASM=/opt/qt6-wasm SOURCE_DATE_EPOCH=$(tools/source-date-epoch.sh)
@@ -63,7 +64,7 @@ debian_system_user '
     node build-web/tools/dimension_sweep.js > build-web/sweep.txt
     node build-web/tools/exhaustive_conversions.js 101 > build-web/conversions.txt
 '
-. "$system_home/karvel/build-web/release.sh"
+name=$(sed -n 's/^name=//p' "$system_home/karvel/build-web/release.sh")
 rm -rf "dist/$name" "dist/$name.zip"
 cp -a "$system_home/karvel/build-web/folder/$name" "$system_home/karvel/build-web/$name.zip" dist/
 cp "$system_home/karvel/build-web/"{sweep,conversions}.txt "$compare/"

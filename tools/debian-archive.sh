@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 #
 # Where the throwaway Debian systems take their packages from: the archive
 # and the proxy of this machine's own apt, never a fixed address. Sourced.
@@ -12,6 +13,7 @@ debian_archive() {
         return
     fi
     local archive
+    # shellcheck disable=SC2016 # apt's own $(...) fields
     archive=$(apt-get indextargets --format '$(TARGET_OF) $(RELEASE) $(REPO_URI)' 'Created-By: Packages' \
               | awk '$1 == "deb" && $2 !~ /-/ { print $3; exit }')
     if [ -z "$archive" ]; then

@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 #
 # Throwaway Debian systems for the checks that need another release or a
 # foreign architecture, so that nothing is installed or changed on the
@@ -29,6 +30,7 @@ if [ "$(id -u)" -ne 0 ]; then
     exec sudo --preserve-env=XDG_CACHE_HOME,HOME,CI,HARDENING_CHECK,KARVEL_DEBIAN_ARCHIVE "$0" "$@"
 fi
 
+: "${top:?the script that sources this sets top to the tree}"
 . tools/debian-archive.sh
 debian_system_cache=${XDG_CACHE_HOME:-$HOME/.cache}/karvel
 # Raised whenever the way the minimal system is made changes, so that an

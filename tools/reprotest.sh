@@ -37,8 +37,9 @@ store=$top/dist/reprotest
 rm -rf "$store"
 # Another build user and another /bin/sh need a system of their own: the
 # sbuild builds below vary those. The file order needs FUSE.
-reprotest --store-dir "$store" --min-cpus 1 \
-    --vary=-user_group $( [ -e /dev/fuse ] || echo --vary=-fileordering ) \
+variations=(--vary=-user_group)
+[ -e /dev/fuse ] || variations+=(--vary=-fileordering)
+reprotest --store-dir "$store" --min-cpus 1 "${variations[@]}" \
     -s "$work/source" "$build" "$artifacts"
 echo "reprotest: the same bytes from both builds: $artifacts"
 

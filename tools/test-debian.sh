@@ -21,6 +21,7 @@ esac
 
 debian_system_copy "$codename"
 debian_system_clone
+# shellcheck disable=SC2016 # expanded in the system, not here
 debian_system_user '
     . /etc/os-release
     echo "test-debian: $PRETTY_NAME, as $(id -un)"

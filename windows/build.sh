@@ -62,6 +62,7 @@ unzip -l "dist/$name.zip"
 # bytes do not depend on the order of a folder listing; its uninstaller
 # removes exactly that, deepest first.
 nsis_path() { sed 's|^\./||; s|^\.$||; s|/|\\|g'; }
+# shellcheck disable=SC2016 # NSIS's own $INSTDIR
 {
     (cd "$stage" && find . -type d | LC_ALL=C sort) | while read -r folder; do
         relative=$(nsis_path <<< "$folder")
@@ -71,6 +72,7 @@ nsis_path() { sed 's|^\./||; s|^\.$||; s|/|\\|g'; }
         done
     done
 } > build-windows/install.nsh
+# shellcheck disable=SC2016 # NSIS's own $INSTDIR
 {
     (cd "$stage" && find . -type f | LC_ALL=C sort | nsis_path | sed 's|.*|    Delete "$INSTDIR\\&"|')
     (cd "$stage" && find . -mindepth 1 -type d | LC_ALL=C sort -r | nsis_path | sed 's|.*|    RMDir "$INSTDIR\\&"|')

@@ -14,13 +14,19 @@ export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/karvel/wine}
 mkdir -p "$WINEPREFIX"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-windows_path() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
+windows_path() {
+    local path
+    path=$(realpath "$1")
+    printf 'Z:%s' "${path//\//\\}"
+}
 unset WINEPATH
 if [ "${1:-}" = --qt ]; then
     # The compiler's own runtime, where the compiler says it is.
     runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-    WINEPATH="$(windows_path "$2/bin");$(windows_path "$runtime")"
-    export WINEPATH="$WINEPATH;$(windows_path /usr/x86_64-w64-mingw32/lib)"
+    qt_bin=$(windows_path "$2/bin")
+    runtime=$(windows_path "$runtime")
+    mingw_lib=$(windows_path /usr/x86_64-w64-mingw32/lib)
+    export WINEPATH="$qt_bin;$runtime;$mingw_lib"
     shift 2
 fi
 wine=/usr/lib/wine/wine64

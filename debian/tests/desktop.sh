@@ -1,5 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The KARVEL developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=sh
 #
 # What the tests share: the installed karvel on the X server of xvfb-run,
 # driven from outside with xdotool as a user's keyboard and mouse drive it.
@@ -10,6 +11,7 @@ work=${AUTOPKGTEST_TMP:-$(mktemp -d)}
 # was asked to open and answers with the exit status in $work/opener-status.
 mkdir -p "$work/bin"
 echo 0 > "$work/opener-status"
+# shellcheck disable=SC2016 # the opener's own $1 and $(...)
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s/opened"\nexit "$(cat "%s/opener-status")"\n' "$work" "$work" \
     > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
