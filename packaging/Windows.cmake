@@ -21,6 +21,11 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     endif()
     install(FILES ${library} DESTINATION .)
 endforeach()
+# Their licences, as Debian ships them with the compiler: GCC's for
+# libstdc++ and libgcc (with its runtime library exception), MinGW-w64's
+# for winpthreads.
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses RENAME GCC-runtime-copyright.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses RENAME MinGW-w64-copyright.txt)
 
 karvel_install_licences(${KARVEL_QT_MINGW_SOURCE} windows/build-qt.sh)
 
