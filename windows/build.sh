@@ -48,7 +48,11 @@ cmake --build --preset windows -j "$jobs"
 zip_only=${KARVEL_WINDOWS_ZIP_ONLY:-0}
 [ "$zip_only" = 1 ] || ctest --preset windows -j "$jobs"
 
-. build-windows/release.sh
+# The release's name, the author's page and the version, as CMake wrote them.
+fact() { sed -n "s/^$1=//p" build-windows/release.sh; }
+name=$(fact name)
+page=$(fact page)
+version=$(fact version)
 stage=build-windows/zip/$name
 rm -rf build-windows/zip && mkdir -p dist
 cmake --install build-windows --prefix "$stage"
