@@ -24,6 +24,10 @@
 #       there by debian/tests
 #   tools/debian-package.sh name CODENAME ARCH
 #       the package's file name
+#   tools/debian-package.sh namespaces
+#       sets up what user namespaces need (for tools/debian-run.sh too)
+#   tools/debian-package.sh binfmt ARCH
+#       registers qemu to run ARCH's programs
 # The systems are tarballs of a minimal Debian (mmdebstrap), made once per
 # release, architecture and kind in the cache, outside the tree, from the
 # archive of this machine's apt sources; every build and test unpacks a
@@ -208,5 +212,7 @@ case "${1:-}" in
     build) build "${@:2}" ;;
     autopkgtest) run_autopkgtest "${@:2}" ;;
     name) name "${@:2}" ;;
-    *) echo "usage: $0 source | build CODENAME ARCH | autopkgtest CODENAME ARCH | name CODENAME ARCH" >&2; exit 2 ;;
+    namespaces) subordinate_ids ;;
+    binfmt) foreign_programs "$2" ;;
+    *) echo "usage: $0 source | build CODENAME ARCH | autopkgtest CODENAME ARCH | name CODENAME ARCH | namespaces | binfmt ARCH" >&2; exit 2 ;;
 esac

@@ -10,6 +10,10 @@
 #include "tests/Calculation.h"
 
 #include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <string>
 
 namespace {
@@ -33,6 +37,11 @@ void printDimensions(const std::string& input)
 
 int main()
 {
+#ifdef _WIN32
+    // The same bytes as on every other system: no carriage return before a
+    // line's end.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     // Typed as a user types them, so that every frequency is the text's own
     // rounding to single precision and nothing accumulates.
     char text[16];

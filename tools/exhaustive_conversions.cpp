@@ -21,6 +21,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -98,6 +102,11 @@ void checkShare(std::uint64_t first, std::uint64_t step, Tally& tally)
 
 int main(int argc, char* argv[])
 {
+#ifdef _WIN32
+    // The same bytes as on every other system: no carriage return before a
+    // line's end.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const std::uint64_t sample = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1;
 #if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
     // Built for the browser without threads: one share.
