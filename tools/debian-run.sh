@@ -21,11 +21,11 @@ top=$PWD
 # shellcheck source=tools/debian-archive.sh
 . tools/debian-archive.sh
 
-options=("--include=make,git,ca-certificates,sudo") back=() back_hooks=()
+options=("--include=make,git,ca-certificates,sudo") copy_in=() back=() back_hooks=()
 while [[ ${1:-} == --* ]]; do
     case $1 in
         --architectures=* | --include=*) options+=("$1") ;;
-        --copy-in=*) options+=(--customize-hook="copy-in ${1#*=} /home/newcomer") ;;
+        --copy-in=*) copy_in+=("${1#*=}") ;;
         --bring-back=*) back+=("${1#*=}") ;;
         *) echo "debian-run: unknown option $1" >&2; exit 2 ;;
     esac
@@ -66,7 +66,7 @@ mmdebstrap --quiet --mode=unshare --variant=minbase "${options[@]}" \
     --customize-hook='echo "newcomer ALL=(ALL:ALL) NOPASSWD: ALL" > "$1/etc/sudoers.d/newcomer"' \
     --customize-hook='tr -d - < /proc/sys/kernel/random/uuid > "$1/etc/machine-id"' \
     --customize-hook='echo "127.0.1.1 $(hostname)" >> "$1/etc/hosts"' \
-    --customize-hook="copy-in $work/karvel $work/run /home/newcomer" \
+    --customize-hook="copy-in ${copy_in[*]} $work/karvel $work/run /home/newcomer" \
     --customize-hook='chroot "$1" chown -R newcomer:newcomer /home/newcomer' \
     --customize-hook='chroot "$1" runuser --login newcomer -c "bash /home/newcomer/run"' \
     --customize-hook="sync-out /var/cache/apt/archives $packages" \
