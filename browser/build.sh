@@ -20,7 +20,7 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/karvel
 # Made anew when the recipe or the Qt it builds changes.
 recipe=$( (cat browser/build-qt.sh browser/qtbase-wasm.patch tools/qt-notices.py; echo "$QT_WASM_SOURCE") | sha256sum | cut -c1-16)
 qt=${KARVEL_QT_WASM:-$cache/qt6-wasm-$recipe.tar.xz}
-packages=emscripten,nodejs,qt6-base-dev,qt6-base-dev-tools,cmake,ninja-build,zip,$FACE_PACKAGE_LATER
+packages=emscripten,nodejs,qt6-base-dev,qt6-base-dev-tools,cmake,ninja-build,zip,xz-utils,$FACE_PACKAGE_LATER
 # Qt for WebAssembly takes its host tools and their CMake files from the
 # Debian Qt of the same version, and finds emscripten through an emsdk
 # layout; Debian keeps emscripten in /usr/share/emscripten, with a ready
