@@ -43,7 +43,7 @@ fi
 # shellcheck disable=SC2016 # expanded in the system, not here
 tools/debian-run.sh --include="$packages" --copy-in="$qt" --bring-back=build-web/folder trixie "$emsdk
 sudo tar -xJf ~/$(basename "$qt") -C /opt"'
-export KARVEL_QT_WASM=/opt/qt6-wasm
+export KARVEL_QT_WASM=/opt/qt6-wasm SOURCE_DATE_EPOCH=$(tools/source-date-epoch.sh)
 cmake --preset web > /dev/null
 cmake --build --preset web -j "$(nproc)"
 ctest --preset web
