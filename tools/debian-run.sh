@@ -72,3 +72,8 @@ mmdebstrap --quiet --mode=unshare --variant=minbase "${options[@]}" \
     --customize-hook="sync-out /var/cache/apt/archives $packages" \
     "${back_hooks[@]}" \
     "$codename" /dev/null "$(debian_archive)"
+# What came back belongs to whoever ran this (root's copy keeps the
+# system's owners otherwise).
+for path in "${back[@]}"; do
+    chown -R "$(id -u):$(id -g)" "$top/$path"
+done
