@@ -164,7 +164,7 @@ test-arm64:
 	  make deps; \
 	  for arch in arm64 armhf; do \
 	    sudo apt-get build-dep -y -qq --no-install-recommends --host-architecture=$$arch --build-profiles=nocheck ./; \
-	    sudo apt-get install -y -qq --no-install-recommends crossbuild-essential-$$arch pkgconf:$$arch libxcb-xfixes0-dev:$$arch; \
+	    sudo apt-get install -y -qq --no-install-recommends crossbuild-essential-$$arch qemu-user-static pkgconf:$$arch libxcb-xfixes0-dev:$$arch; \
 	  done; \
 	  $(call CROSS_BUILD,arm64); \
 	  $(call CROSS_BUILD,armhf,--target test_calculator test_conversions test_form1 dimension_sweep exhaustive_conversions,\
