@@ -228,4 +228,4 @@ deps:
 	  $(SUDO) apt-get update && $(SUDO) DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends ./; }
 
 clean:
-	rm -rf build build-sanitize build-debian build-fuzz build-windows build-arm64 build-armhf build-browser dist
+	rm -rf build build-sanitize build-debian build-fuzz build-windows build-web dist
