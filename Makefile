@@ -49,8 +49,11 @@ JOBS ?= $(shell nproc)
 export KARVEL_WERROR := $(if $(CI),ON,OFF)
 # Qt's versions, the face's package, the emulators: one place for them.
 include build-facts.env
-# Installs as root: with sudo when not root.
+# Installs as root: with sudo when not root; one apt-get at a time, for
+# make -j.
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+APT_LOCK := $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/karvel/apt.lock
+APT_GET = mkdir -p $(dir $(APT_LOCK)) && flock $(APT_LOCK) $(or $(SUDO),env) DEBIAN_FRONTEND=noninteractive apt-get
 # The packages are built for this machine's release and architecture.
 DEBIAN_CODENAME := $(shell . /etc/os-release 2>/dev/null && echo $$VERSION_CODENAME)
 NATIVE_ARCH := $(shell dpkg --print-architecture 2>/dev/null)
@@ -86,7 +89,7 @@ install-missing = missing=""; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update && $(SUDO) DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	  $(APT_GET) update && $(APT_GET) install -y --no-install-recommends $$missing; \
 	fi
 
 .PHONY: run test test-plain test-sanitized build deps configure debian-tools source package packages autopkgtest check-release check-shell check-format \
@@ -225,7 +228,7 @@ reprotest: deps
 deps:
 	@dpkg-checkbuilddeps 2> /dev/null && dpkg-query -W build-essential > /dev/null 2>&1 || { \
 	  echo "Installing the build packages that debian/control names"; \
-	  $(SUDO) apt-get update && $(SUDO) DEBIAN_FRONTEND=noninteractive apt-get build-dep -y --no-install-recommends ./; }
+	  $(APT_GET) update && $(APT_GET) build-dep -y --no-install-recommends ./; }
 
 clean:
 	rm -rf build build-sanitize build-debian build-fuzz build-windows build-web dist
