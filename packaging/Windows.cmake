@@ -28,6 +28,24 @@ install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses R
 install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licenses RENAME MinGW-w64-copyright.txt)
 
 karvel_install_licences(${KARVEL_QT_MINGW_SOURCE} windows/build-qt.sh)
+# The code of others that Qt compiles in (FreeType, HarfBuzz, PCRE2, libpng,
+# libjpeg, zlib, double-conversion, ...), each with its licence: Debian's
+# copyright file of qt6-base, from this machine's Qt of the same version.
+string(REGEX REPLACE "[+].*" "" qt_version ${KARVEL_QT_MINGW_SOURCE})
+foreach(package libqt6core6 libqt6core6t64)
+    execute_process(COMMAND dpkg-query [=[--showformat=${source:Version}]=] --show ${package}
+                    OUTPUT_VARIABLE version ERROR_QUIET)
+    string(REGEX REPLACE "[+].*" "" version "${version}")
+    if(version STREQUAL qt_version AND EXISTS /usr/share/doc/${package}/copyright)
+        install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses RENAME Qt-copyright.txt)
+        set(qt_copyright /usr/share/doc/${package}/copyright)
+    endif()
+endforeach()
+if(NOT qt_copyright)
+    message(FATAL_ERROR "The notices of the code that Qt ${qt_version} compiles in come from Debian's "
+                        "copyright file of qt6-base ${qt_version}, which this machine's Qt (libqt6core6) "
+                        "is not: build for Windows on Debian 12.")
+endif()
 
 # The release's name and the facts windows/build.sh needs, for it to source.
 set(KARVEL_RELEASE_NAME karvel-${PROJECT_VERSION}-win64)
