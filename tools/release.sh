@@ -3,9 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # make release, once the packages, the Windows files and the browser
-# edition are made: checks
-# that every file a user downloads is in dist/ under the one version, and
-# writes their checksums into dist/SHA256SUMS.
+# edition are made: checks that every file a user downloads is in dist/
+# under the one version and that the zips carry every notice, and writes
+# their checksums into dist/SHA256SUMS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/check-version.sh
@@ -21,6 +21,20 @@ cd dist
 for file in "${files[@]}"; do
     [ -f "$file" ] || { echo "release: dist/$file is missing" >&2; exit 1; }
 done
+# The notices of everything compiled into the zips (the installer holds
+# what the Windows zip holds).
+common=(KARVEL-GPL-3.0-or-later.txt Qt-LGPL-3.0.txt Qt-source.txt LiberationSans-copyright.txt)
+notices() {
+    local zip=$1 notice listing
+    shift
+    listing=$(unzip -Z1 "$zip")
+    for notice in "${common[@]}" "$@"; do
+        grep -qx "[^/]*/licenses/$notice" <<< "$listing" \
+            || { echo "release: dist/$zip carries no licenses/$notice" >&2; exit 1; }
+    done
+}
+notices "karvel-$version-win64.zip" Qt-copyright.txt GCC-runtime-copyright.txt MinGW-w64-copyright.txt
+notices "karvel-$version-web.zip" Qt-third-party-notices.txt emscripten-copyright.txt
 sha256sum "${files[@]}" > SHA256SUMS
 sha256sum --check --quiet SHA256SUMS
 echo "release: KARVEL $version, in dist/:"
