@@ -38,6 +38,39 @@ document.getElementById('start-again').addEventListener('click', () => location.
 // EXIT: the program has closed its windows.
 window.addEventListener('karvel-ended', () => ended('KARVEL has ended.'));
 
+// On a screen narrower than the main window, a phone's, the window's text
+// (11 CSS pixels) and its buttons (33 tall) are too small to read and tap
+// as they are: the page opens magnified, at the calculator column on the
+// window's right, beside its pictures.
+const mainWindowWidth = 700;
+const phoneScale = 1.4;
+const onPhone = screen.width < mainWindowWidth;
+if (onPhone)
+    document.querySelector('meta[name="viewport"]').content = `width=device-width, initial-scale=${phoneScale}`;
+
+function showCalculator(tries = 600)
+{
+    const root = document.getElementById('qt-shadow-container')?.shadowRoot;
+    const mainWindow = root?.querySelector('.qt-window');
+    if (mainWindow)
+        mainWindow.scrollIntoView({block: 'start', inline: 'end'});
+    else if (tries > 0)
+        requestAnimationFrame(() => showCalculator(tries - 1));
+}
+
+// Qt takes the keyboard's text through an input element of its own, at the
+// page's top left corner: focused there, it would scroll the magnified page
+// away from the field being typed into. It goes where the user touches,
+// narrow enough that its caret never leaves it.
+window.addEventListener('pointerdown', event => {
+    const input = document.querySelector('body > input');
+    if (onPhone && input) {
+        input.style.left = `${event.pageX}px`;
+        input.style.top = `${event.pageY}px`;
+        input.style.width = '1px';
+    }
+}, true);
+
 async function start()
 {
     try {
@@ -45,7 +78,11 @@ async function start()
             qt: {
                 containerElements: [document.getElementById('screen')],
                 entryFunction: window.karvel_entry,
-                onLoaded: () => show(null),
+                onLoaded: () => {
+                    show(null);
+                    if (onPhone)
+                        showCalculator();
+                },
                 onExit: exit => ended(exit.crashed ? 'KARVEL has stopped: ' + exit.text : 'KARVEL has ended.'),
             },
         });

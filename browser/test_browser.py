@@ -349,7 +349,10 @@ class Page:
     def press(self, window, name):
         """A click (or on a phone a tap) in the middle of the control."""
         left, top, width, height = self.rectangle(window, name)
-        self.browser.click(left + width / 2, top + height / 2)
+        # On a magnified page (a phone's) the driver counts from the corner
+        # of the part shown.
+        shown_left, shown_top = self.run('return [visualViewport.offsetLeft, visualViewport.offsetTop];')
+        self.browser.click(left + width / 2 - shown_left, top + height / 2 - shown_top)
         time.sleep(0.3)
 
     def keys(self, *keys):
@@ -529,16 +532,40 @@ def updates(page, failures):
 
 
 def phone(page, failures):
-    shown = page.run(f"""
-        const r = {SHADOW}.querySelector('.qt-window').getBoundingClientRect();
-        return [r.left >= 0, r.top >= 0, r.right <= window.innerWidth, r.bottom <= window.innerHeight];""")
-    check(failures, 'phone: the whole main window on the screen', shown, [True] * 4)
+    """As the page first opens on a phone: the calculator column readable and
+    tapped without zooming, the rest of the window a scroll or a pinch away."""
+    column = ['Text3', 'Command1', 'Command2'] + RESULT_BOXES
+
+    def view():
+        return page.run(f"""
+            const v = visualViewport, view = {{scale: v.scale, at: [v.offsetLeft, v.offsetTop]}};
+            for (const name of {json.dumps(column)}) {{
+                const r = {SHADOW}.getElementById('HostRuntime::Application.Form1.' + name).getBoundingClientRect();
+                view[name] = {{shown: r.left >= v.offsetLeft && r.right <= v.offsetLeft + v.width
+                                      && r.top >= v.offsetTop && r.bottom <= v.offsetTop + v.height,
+                               height: r.height * v.scale}};
+            }}
+            const w = {SHADOW}.querySelector('.qt-window').getBoundingClientRect();
+            view.reachable = w.left + scrollX >= 0 && w.top + scrollY >= 0
+                && w.right + scrollX <= document.documentElement.scrollWidth
+                && w.bottom + scrollY <= document.documentElement.scrollHeight
+                && !/user-scalable *= *(no|0)|maximum-scale/.test(document.querySelector('meta[name=viewport]').content);
+            return view;""")
+    first = view()
     page.browser.screenshot(pathlib.Path(tempfile.gettempdir()) / 'karvel-phone.png')
+    check(failures, 'phone: the calculator column shown as the page opens',
+          [name for name in column if not first[name]['shown']], [])
+    # The windows' smallest text is 8.25 points: 11 CSS pixels unmagnified.
+    check(failures, 'phone: text at least 12 CSS pixels as shown', 11 * first['scale'] >= 12, True)
+    check(failures, 'phone: INCH and CM at least 44 CSS pixels tall as shown',
+          [name for name in BUTTONS.values() if first[name]['height'] < 44], [])
+    check(failures, 'phone: the whole window reached by scrolling or pinching out', first['reachable'], True)
     page.type_frequency('14.2')
     check(failures, 'phone: the frequency box asks for a decimal keypad',
           page.run("return document.querySelector('body > input').getAttribute('inputmode')"), 'decimal')
     page.press('Form1', BUTTONS['INCH'])
     check(failures, 'phone: INCH by touch', page.results(), RESULTS['INCH'])
+    check(failures, 'phone: the view stays on the column while typing', view()['at'], first['at'])
 
 
 # Each on a page of its own: (name, phone, caching by the server, steps,
