@@ -6,9 +6,9 @@
 #   wine-run.sh [--qt PREFIX] PROGRAM.exe [ARGUMENTS...]
 # With --qt (as CTest's emulator), Qt and the MinGW runtime come from
 # WINEPATH; without, the program must bring its own libraries, as an
-# unpacked zip does. Wine hands no QT_* variable to the program, so they are
-# set on the Windows side. The Wine prefix is kept in the cache, so that Wine
-# sets it up only once.
+# unpacked zip does. Wine hands no QT_* or QTEST_* variable to the program,
+# so they are set on the Windows side. The Wine prefix is kept in the cache,
+# so that Wine sets it up only once.
 set -euo pipefail
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/karvel/wine}
 mkdir -p "$WINEPREFIX"
@@ -44,7 +44,7 @@ fi
 settings=""
 while IFS='=' read -r name value; do
     settings+="set $name=$value&& "
-done < <(env | grep -E '^QT_[A-Z_]+=' || true)
+done < <(env | grep -E '^QT(EST)?_[A-Z_]+=' || true)
 program=$(windows_path "$1")
 name=$(basename "$1")
 shift
