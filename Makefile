@@ -206,7 +206,7 @@ test-web:
 	@$(call install-missing,$(BROWSER_TEST_TOOLS))
 	@# Debian's npm, unless a Node.js that brings its own is there.
 	@command -v npm > /dev/null || { $(call install-missing,npm); }
-	npm install --silent --no-save --no-package-lock --prefix "$${XDG_CACHE_HOME:-$$HOME/.cache}/karvel/npm" $(AXE_CORE)
+	npm install --loglevel=error --no-save --no-package-lock --prefix "$${XDG_CACHE_HOME:-$$HOME/.cache}/karvel/npm" $(AXE_CORE)
 	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" browser/test_browser.py dist/karvel-$(VERSION)-web
 
 benchmark-web:
