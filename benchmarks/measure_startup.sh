@@ -7,7 +7,7 @@
 # Start-up against the least Qt Widgets program, in the same run, taking
 # turns: the time from start to the first shown main window (the probe
 # programs end there) and the peak resident memory, medians of N runs.
-#   tools/measure_startup.sh [BUILD_DIR] [RUNS]
+#   benchmarks/measure_startup.sh [BUILD_DIR] [RUNS]
 # Uses the platform in QT_QPA_PLATFORM (offscreen when unset; xcb under
 # Xvfb measures a real window system). Goals: within 1.2 times the plain
 # program's time and 5 MiB of its peak memory.
