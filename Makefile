@@ -83,14 +83,10 @@ $(if $(SOURCE_DATE_EPOCH),,$(error no time for the build to write: set SOURCE_DA
 export SOURCE_DATE_EPOCH
 
 # Installs the Debian packages of $(1) that are missing.
-install-missing = missing=""; \
-	for p in $(1); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  $(APT_GET) update && $(APT_GET) install -y --no-install-recommends $$missing; \
-	fi
+install-missing = missing=$$(for p in $(1); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	[ -z "$$missing" ] || { echo "Installing:" $$missing; \
+	  $(APT_GET) update && $(APT_GET) install -y --no-install-recommends $$missing; }
 
 .PHONY: run test test-plain test-sanitized build deps configure debian-tools source package packages autopkgtest check-release check-shell check-format \
         release windows web test-web benchmark-web test-debian12 test-debian13 test-arm64 reprotest clean
@@ -137,7 +133,6 @@ source:
 # cross build where it is not the machine's); lintian fails it on any tag,
 # even of information, but the one a first upload cannot help.
 package-%: source
-	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS))
 	tools/debian-package.sh build $(subst -, ,$*)
 	lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
 	    --suppress-tags initial-upload-closes-no-bugs \
