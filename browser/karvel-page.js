@@ -127,8 +127,13 @@ async function keepOffline()
         const registration = await navigator.serviceWorker.register('service-worker.js');
         if (registration.waiting)
             kept(registration);
+        // While the page was busy starting the program, the first worker may
+        // have installed and taken over already: that is read off the
+        // registration, as no event of it is left to come.
         if (registration.installing)
             follow(registration.installing, registration);
+        else if (registration.active && !registration.waiting && !navigator.serviceWorker.controller)
+            kept(registration);
         registration.addEventListener('updatefound', () => follow(registration.installing, registration));
         // A new release is looked for at each start; offline there is none.
         if (registration.active)

@@ -382,9 +382,11 @@ class Page:
 
     def notice(self, text, seconds=60):
         """Waits for the page's line about its offline copy to say that."""
-        return self.wait_for(lambda: text in (self.run(
-            "const n = document.getElementById('offline'); return n.hidden ? '' : n.textContent") or ''),
-            f'notice "{text}"', seconds)
+        shown = "const n = document.getElementById('offline'); return n.hidden ? '' : n.textContent"
+        try:
+            return self.wait_for(lambda: text in (self.run(shown) or ''), f'notice "{text}"', seconds)
+        except AssertionError as error:
+            raise AssertionError(f'{error}; it says "{(self.run(shown) or "").strip()}"') from None
 
     def caches(self):
         return self.run('return caches.keys()')
