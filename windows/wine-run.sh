@@ -41,22 +41,30 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
         fi
     ) 9>"$WINEPREFIX/.setting-up"
 fi
-settings=""
-while IFS='=' read -r name value; do
-    settings+="set $name=$value&& "
-done < <(env | grep -E '^QT(EST)?_[A-Z_]+=' || true)
 program=$(windows_path "$1")
 name=$(basename "$1")
 shift
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 # A Qt test's log does not come through Wine's console; it goes to a file,
 # shown once the test has ended.
-log=""
 if [[ $name == test_* ]]; then
-    log=$(mktemp)
-    trap 'rm -f "$log"' EXIT
-    set -- "$@" -o "$(windows_path "$log"),txt"
+    set -- "$@" -o "$(windows_path "$work/log"),txt"
 fi
+# Wine keeps QT_* variables from the program: a batch file sets them on the
+# Windows side and starts it. Quoted, a path or an argument keeps its
+# spaces, & and ^; only % means something there, and is doubled.
+{
+    while IFS= read -r setting; do
+        printf '@set "%s"\r\n' "${setting//%/%%}"
+    done < <(env | grep -E '^QT(EST)?_[A-Z_]+=' || true)
+    printf '@'
+    for word in "$program" "$@"; do
+        printf '"%s" ' "${word//%/%%}"
+    done
+    printf '\r\n'
+} > "$work/run.bat"
 status=0
-"$wine" cmd /c "${settings}$program $*" || status=$?
-[ -z "$log" ] || cat "$log"
+"$wine" cmd /c "$(windows_path "$work/run.bat")" || status=$?
+[ ! -f "$work/log" ] || cat "$work/log"
 exit "$status"
