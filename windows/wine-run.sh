@@ -52,15 +52,17 @@ if [[ $name == test_* ]]; then
     set -- "$@" -o "$(windows_path "$work/log"),txt"
 fi
 # Wine keeps QT_* variables from the program: a batch file sets them on the
-# Windows side and starts it. Quoted, a path or an argument keeps its
-# spaces, & and ^; only % means something there, and is doubled.
+# Windows side and starts it. A path or an argument with other than plain
+# characters is quoted, keeping its spaces, & and ^ (a switch such as an
+# installer's /S stays bare, as it must); % is doubled.
 {
     while IFS= read -r setting; do
         printf '@set "%s"\r\n' "${setting//%/%%}"
     done < <(env | grep -E '^QT(EST)?_[A-Z_]+=' || true)
     printf '@'
     for word in "$program" "$@"; do
-        printf '"%s" ' "${word//%/%%}"
+        word=${word//%/%%}
+        if [[ $word =~ ^[][A-Za-z0-9_.,:=/\\+-]+$ ]]; then printf '%s ' "$word"; else printf '"%s" ' "$word"; fi
     done
     printf '\r\n'
 } > "$work/run.bat"
