@@ -51,10 +51,10 @@ trap 'rm -rf "$work"' EXIT
 if [[ $name == test_* ]]; then
     set -- "$@" -o "$(windows_path "$work/log"),txt"
 fi
-# Wine keeps QT_* variables from the program: a batch file sets them on the
-# Windows side and starts it. A path or an argument with other than plain
-# characters is quoted, keeping its spaces, & and ^ (a switch such as an
-# installer's /S stays bare, as it must); % is doubled.
+# A batch file sets those variables and starts the program. A path or an
+# argument with other than plain characters is quoted, keeping its spaces,
+# & and ^ (a switch such as an installer's /S stays bare, as it must); % is
+# doubled.
 {
     while IFS= read -r setting; do
         printf '@set "%s"\r\n' "${setting//%/%%}"
