@@ -30,26 +30,32 @@ sudo ln -sfn /usr/share/emscripten /opt/emsdk/upstream/emscripten
 echo \"EMSCRIPTEN_ROOT = '/upstream/emscripten'\" | sudo tee /opt/emsdk/.emscripten > /dev/null
 export EMSDK=/opt/emsdk"
 
-if [ ! -f "$qt" ]; then
+# The first run builds Qt in the same system as KARVEL, and brings it back
+# into the cache; later runs unpack it from there.
+if [ -f "$qt" ]; then
+    in=(--copy-in="$qt") back=() qt_setup="sudo tar -xJf ~/$(basename "$qt") -C /opt"
+else
     echo "web: building Qt for WebAssembly into $qt (once)"
-    # shellcheck disable=SC2016 # expanded in the system, not here
-    tools/debian-run.sh --include="$packages" --bring-back=build-qt trixie "$emsdk"'
-        sed -n "s/^deb /deb-src /p" /etc/apt/sources.list | sudo tee /etc/apt/sources.list.d/sources.list > /dev/null
-        sudo apt-get update -qq
-        sudo --preserve-env=EMSDK browser/build-qt.sh /opt/qt6-wasm
-        mkdir -p build-qt && tar -C /opt -cJf build-qt/qt6-wasm.tar.xz qt6-wasm'
-    mkdir -p "$cache" && mv build-qt/qt6-wasm.tar.xz "$qt.new" && mv "$qt.new" "$qt" && rm -rf build-qt
+    in=() back=(--bring-back=build-qt) qt_setup='
+sed -n "s/^deb /deb-src /p" /etc/apt/sources.list | sudo tee /etc/apt/sources.list.d/sources.list > /dev/null
+sudo apt-get update -qq
+sudo --preserve-env=EMSDK browser/build-qt.sh /opt/qt6-wasm
+mkdir build-qt && tar -C /opt -cJf build-qt/qt6-wasm.tar.xz qt6-wasm'
 fi
 # shellcheck disable=SC2016 # expanded in the system, not here
-tools/debian-run.sh --include="$packages" --copy-in="$qt" --bring-back=build-web/folder trixie "$emsdk
-sudo tar -xJf ~/$(basename "$qt") -C /opt"'
+tools/debian-run.sh --include="$packages" "${in[@]}" "${back[@]}" --bring-back=build-web/folder trixie "$emsdk
+$qt_setup"'
 export KARVEL_QT_WASM=/opt/qt6-wasm SOURCE_DATE_EPOCH=$(tools/source-date-epoch.sh)
 cmake --preset web > /dev/null
 cmake --build --preset web -j "$(nproc)"
 ctest --preset web
 name=$(sed -n "s/^name=//p" build-web/release.sh)
 cmake --install build-web --prefix "$PWD/build-web/folder/$name" > /dev/null
-tools/zip-folder.sh "build-web/folder/$name" "build-web/folder/$name.zip"'
+tools/zip-folder.sh "build-web/folder/$name" "build-web/folder/$name.zip"' || failed=$?
+# A Qt once built is kept, also when the build of KARVEL failed.
+[ ! -f build-qt/qt6-wasm.tar.xz ] || { mkdir -p "$cache" && mv build-qt/qt6-wasm.tar.xz "$qt"; }
+rm -rf build-qt
+[ -z "${failed:-}" ] || exit "$failed"
 name=$(cd build-web/folder && echo karvel-*-web.zip) && name=${name%.zip}
 mkdir -p dist && rm -rf "dist/$name" "dist/$name.zip"
 cp -a "build-web/folder/$name" "build-web/folder/$name.zip" dist/

@@ -9,8 +9,9 @@
 #                                   that apt in the system takes packages for
 #     --include=PACKAGE,...         installed besides the minimal system
 #     --copy-in=FILE                put into newcomer's home first
-#     --bring-back=PATH             ~/karvel/PATH, when SCRIPT passed, copied
-#                                   back to PATH in this tree
+#     --bring-back=PATH             ~/karvel/PATH copied back to PATH in this
+#                                   tree, also when SCRIPT failed after
+#                                   making it
 # mmdebstrap makes the system in a user namespace, as the invoking user,
 # from the archive of this machine's apt sources; it is gone when the
 # script ends, with everything the script started. The packages it
@@ -68,12 +69,14 @@ mmdebstrap --quiet --mode=unshare --variant=minbase "${options[@]}" \
     --customize-hook='echo "127.0.1.1 $(hostname)" >> "$1/etc/hosts"' \
     --customize-hook="copy-in ${copy_in[*]} $work/karvel $work/run /home/newcomer" \
     --customize-hook='chroot "$1" chown -R newcomer:newcomer /home/newcomer' \
-    --customize-hook='chroot "$1" runuser --login newcomer -c "bash /home/newcomer/run"' \
+    --customize-hook='chroot "$1" runuser --login newcomer -c "bash /home/newcomer/run" || touch "$1/failed"' \
     --customize-hook="sync-out /var/cache/apt/archives $packages" \
     "${back_hooks[@]}" \
-    "$codename" /dev/null "$(debian_archive)"
+    --customize-hook='[ ! -e "$1/failed" ]' \
+    "$codename" /dev/null "$(debian_archive)" || status=$?
 # What came back belongs to whoever ran this (root's copy keeps the
 # system's owners otherwise).
 for path in "${back[@]}"; do
     chown -R "$(id -u):$(id -g)" "$top/$path"
 done
+exit "${status:-0}"
