@@ -19,7 +19,7 @@
 #   make release  every file a user downloads, in dist/, from one version:
 #                 the tarball, the six packages (each passed autopkgtest), the
 #                 Windows zip and installer, the browser edition's zip, and
-#                 SHA256SUMS
+#                 SHA256SUMS; PACKAGE_ARCHS="amd64 armhf" leaves arm64 out
 #   make windows  cross-builds for Windows, tests it under Wine and makes
 #                 dist/karvel-1.00-win64.zip and its installer
 #                 dist/karvel-1.00-win64-setup.exe (KARVEL_QT_MINGW: a ready Qt)
@@ -143,11 +143,7 @@ package-%: source
 
 # The tests of debian/tests on every package, each installed by apt in a
 # fresh system of its own release and architecture.
-# AUTOPKGTEST_ARCHS="amd64 armhf" leaves out arm64, as CI does for its time:
-# armhf is the architecture whose libraries Debian 13 renamed without the
-# old names.
-AUTOPKGTEST_ARCHS ?= $(PACKAGE_ARCHS)
-autopkgtest: $(foreach r,$(PACKAGE_RELEASES),$(foreach a,$(AUTOPKGTEST_ARCHS),autopkgtest-$(r)-$(a)))
+autopkgtest: $(addprefix autopkgtest-,$(PACKAGE_BUILDS))
 autopkgtest-%: package-%
 	@$(call install-missing,$(AUTOPKGTEST_TOOLS))
 	tools/debian-package.sh autopkgtest $(subst -, ,$*)
@@ -191,12 +187,16 @@ check-format:
 
 # Everything a user downloads, from one version, with its checksums.
 release: check-release packages autopkgtest windows web
-	tools/release.sh
+	PACKAGE_ARCHS="$(PACKAGE_ARCHS)" tools/release.sh
 
 web:
 	@$(call install-missing,$(DEBIAN_PACKAGE_TOOLS) unzip)
 	browser/build.sh
 
+# In the same run as the web build, the browser test waits for its folder.
+ifneq ($(filter web release,$(MAKECMDGOALS)),)
+test-web: web
+endif
 test-web:
 	@$(call install-missing,$(BROWSER_TEST_TOOLS))
 	@# Debian's npm, unless a Node.js that brings its own is there.

@@ -11,8 +11,9 @@ cd "$(dirname "$0")/.."
 tools/check-version.sh
 version=$(sed -n 's/^project(KARVEL VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 files=("karvel-$version.tar.xz")
+# PACKAGE_ARCHS, from make, can leave architectures out (CI does, for time).
 for codename in bookworm trixie; do
-    for arch in amd64 arm64 armhf; do
+    for arch in ${PACKAGE_ARCHS:-amd64 arm64 armhf}; do
         files+=("$(tools/debian-package.sh name "$codename" "$arch")")
     done
 done
