@@ -69,10 +69,10 @@ mmdebstrap --quiet --mode=unshare --variant=minbase "${options[@]}" \
     --customize-hook='echo "127.0.1.1 $(hostname)" >> "$1/etc/hosts"' \
     --customize-hook="copy-in ${copy_in[*]} $work/karvel $work/run /home/newcomer" \
     --customize-hook='chroot "$1" chown -R newcomer:newcomer /home/newcomer' \
-    --customize-hook='chroot "$1" runuser --login newcomer -c "bash /home/newcomer/run" || touch "$1/failed"' \
+    --customize-hook='chroot "$1" runuser --login newcomer -c "bash /home/newcomer/run" || echo $? > "$1/failed"' \
     --customize-hook="sync-out /var/cache/apt/archives $packages" \
     "${back_hooks[@]}" \
-    --customize-hook='[ ! -e "$1/failed" ]' \
+    --customize-hook='[ ! -e "$1/failed" ] || { echo "debian-run: the script failed (exit $(cat "$1/failed"))" >&2; exit 1; }' \
     "$codename" /dev/null "$(debian_archive)" || status=$?
 # What came back belongs to whoever ran this (root's copy keeps the
 # system's owners otherwise).
