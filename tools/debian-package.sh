@@ -15,9 +15,6 @@
 #       version that names the release: 1.00-1~deb12u1 for Debian 12, so
 #       that the builds lie side by side, sort below the archive's own and
 #       a system upgrade moves to the newer release's.
-#       With KARVEL_SBUILD_VARIED set, the build inside varies what a
-#       rebuild by someone else would: another build user, a deeper build
-#       path, bash as /bin/sh, another time zone and locale.
 #   tools/debian-package.sh autopkgtest CODENAME ARCH
 #       that package, installed by apt into a fresh minimal system of its
 #       release and architecture (a foreign one under qemu) and tested
@@ -146,18 +143,6 @@ build() {
     subordinate_ids
     tarball=$(system_tarball "$codename" "$(dpkg --print-architecture)" buildd)
     [ "$arch" = "$(dpkg --print-architecture)" ] || options+=(--host="$arch")
-    if [ -n "${KARVEL_SBUILD_VARIED:-}" ]; then
-        local config
-        config=$(mktemp) && trap 'rm -f "$config"' RETURN
-        cat > "$config" <<'CONFIG'
-$build_user = 'rebuilder';
-$build_environment = { 'TZ' => 'Pacific/Kiritimati', 'LC_ALL' => 'C.UTF-8', 'LANG' => 'C.UTF-8' };
-1;
-CONFIG
-        export SBUILD_CONFIG=$config
-        options+=(--build-path=/build/another/much/deeper/path
-                  --chroot-setup-commands='ln -sf bash /bin/sh')
-    fi
     local out=$top/build-debian/$codename-$arch stamp
     # The same source package is not built again.
     stamp=$(sha256sum < "$sources/karvel_$version.dsc")

@@ -49,14 +49,22 @@ fi
 # sbuild's packages are built in throwaway systems, which reprotest's
 # varied build cannot make. They come from two clones at paths of different
 # lengths, the second built by another user at a deeper path, with bash as
-# /bin/sh and another time zone and locale, and must be the same.
+# /bin/sh and another time zone and locale (sbuild's configuration, which
+# it reads in place of the user's), and must be the same.
 first=$work/a/source
 second=$work/other/folder/source
 for clone in "$first" "$second"; do
     git clone --quiet --no-hardlinks "$top" "$clone"
 done
+cat > "$work/sbuild.conf" <<'CONFIG'
+$build_user = 'rebuilder';
+$build_path = '/build/another/much/deeper/path';
+$build_environment = { 'TZ' => 'Pacific/Kiritimati', 'LC_ALL' => 'C.UTF-8', 'LANG' => 'C.UTF-8' };
+$external_commands = { 'chroot-setup-commands' => [['ln', '-sf', 'bash', '/bin/sh']] };
+1;
+CONFIG
 (cd "$first" && make packages)
-(cd "$second" && umask 002 && KARVEL_SBUILD_VARIED=1 make packages)
+(cd "$second" && umask 002 && SBUILD_CONFIG=$work/sbuild.conf make packages)
 cmp "$first/dist/karvel-"*.tar.xz "$second/dist/karvel-"*.tar.xz
 echo "reprotest: the same upstream tarball from both clones"
 for package in $(cd "$first/dist" && echo karvel_*.deb); do
