@@ -154,8 +154,11 @@ build() {
     # A build for a release is a binary-only upload of the one source
     # package, as Debian's backports and point releases do it; its entry
     # carries the changelog's time, so that the build stays reproducible.
+    # Its files carry that time too, as in Debian's own builds, rather than
+    # the commit's that make exports: the package comes out the same whether
+    # made by make or by hand from the source package.
     # Lintian runs afterwards, on this machine, on everything the build made.
-    (cd "$out" && sbuild --chroot-mode=unshare --chroot="$tarball" --dist="$codename" "${options[@]}" \
+    (cd "$out" && env -u SOURCE_DATE_EPOCH sbuild --chroot-mode=unshare --chroot="$tarball" --dist="$codename" "${options[@]}" \
         --make-binNMU="Build for Debian $codename." --append-to-version="$suffix" --binNMU=0 \
         --binNMU-timestamp="$(dpkg-parsechangelog -l"$top/debian/changelog" -STimestamp)" \
         --maintainer="$(dpkg-parsechangelog -l"$top/debian/changelog" -SMaintainer)" \

@@ -50,17 +50,20 @@ fi
 # varied build cannot make. They come from two clones at paths of different
 # lengths, the second built by another user at a deeper path, with bash as
 # /bin/sh and another time zone and locale (sbuild's configuration, which
-# it reads in place of the user's), and must be the same.
+# it reads in place of the user's), and must be the same. sbuild still runs
+# some steps in the system as the invoking user, who must exist there too.
 first=$work/a/source
 second=$work/other/folder/source
 for clone in "$first" "$second"; do
     git clone --quiet --no-hardlinks "$top" "$clone"
 done
-cat > "$work/sbuild.conf" <<'CONFIG'
-$build_user = 'rebuilder';
-$build_path = '/build/another/much/deeper/path';
-$build_environment = { 'TZ' => 'Pacific/Kiritimati', 'LC_ALL' => 'C.UTF-8', 'LANG' => 'C.UTF-8' };
-$external_commands = { 'chroot-setup-commands' => [['ln', '-sf', 'bash', '/bin/sh']] };
+user=$(id -un)
+cat > "$work/sbuild.conf" <<CONFIG
+\$build_user = 'rebuilder';
+\$build_path = '/build/another/much/deeper/path';
+\$build_environment = { 'TZ' => 'Pacific/Kiritimati', 'LC_ALL' => 'C.UTF-8', 'LANG' => 'C.UTF-8' };
+\$external_commands = { 'chroot-setup-commands' => [['ln', '-sf', 'bash', '/bin/sh'],
+    ['sh', '-c', 'getent passwd $user || useradd --system --no-create-home --gid sbuild $user']] };
 1;
 CONFIG
 (cd "$first" && make packages)
